@@ -1,0 +1,24 @@
+#pragma once
+#include "ports.h"
+
+#include <QString>
+#include <cstdint>
+
+// The texts of the status bar, exactly as the player sees them.
+namespace porimogu {
+
+QString TimeText(std::int32_t seconds);   // "Time: 80 秒"
+QString PointsText(std::int32_t points);  // "Point: 1234 点"
+QString WaitText(std::int32_t count);     // "Wait: 4"
+
+// Background colours of the state message.
+enum class StateColour : std::uint8_t { ButtonFace, ButtonShadow, Yellow, Lime };
+
+struct StateMessage {
+    StateColour colour;
+    const char* text;  // UTF-8
+};
+
+StateMessage StateMessageFor(GameState state);
+
+} // namespace porimogu

@@ -1,0 +1,457 @@
+#include "msgbox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QStyle>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+namespace porimogu {
+
+namespace {
+
+const QString kDialogFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+
+struct ButtonKind {
+    MsgDlgButton bit;
+    const char* name;
+    const char* caption;
+    int result;
+};
+
+// Table order is layout order.
+constexpr std::array<ButtonKind, 9> kButtons{{
+    {mbYes, "Yes", "はい(&Y)", mrYes},
+    {mbNo, "No", "いいえ(&N)", mrNo},
+    {mbOK, "OK", "OK", mrOk},
+    {mbCancel, "Cancel", "ｷｬﾝｾﾙ", mrCancel},
+    {mbAbort, "Abort", "中止(&A)", mrAbort},
+    {mbRetry, "Retry", "再試行(&R)", mrRetry},
+    {mbIgnore, "Ignore", "無視(&I)", mrIgnore},
+    {mbAll, "All", "すべて", mrAll},
+    {mbHelp, "Help", "ﾍﾙﾌﾟ(&H)", mrNone},
+}};
+
+QString CaptionFor(MsgDlgType type)
+{
+    switch (type) {
+    case MsgDlgType::Warning: return QStringLiteral("警告");
+    case MsgDlgType::Error: return QStringLiteral("ｴﾗｰ");
+    case MsgDlgType::Information: return QStringLiteral("情報");
+    case MsgDlgType::Confirmation: return QStringLiteral("確認");
+    case MsgDlgType::Custom: break;
+    }
+    return ApplicationTitle();
+}
+
+bool IconFor(MsgDlgType type, QStyle::StandardPixmap& icon)
+{
+    switch (type) {
+    case MsgDlgType::Warning: icon = QStyle::SP_MessageBoxWarning; return true;
+    case MsgDlgType::Error: icon = QStyle::SP_MessageBoxCritical; return true;
+    case MsgDlgType::Information: icon = QStyle::SP_MessageBoxInformation; return true;
+    case MsgDlgType::Confirmation: icon = QStyle::SP_MessageBoxQuestion; return true;
+    case MsgDlgType::Custom: break;
+    }
+    return false;
+}
+
+QRect PrimaryScreenRect()
+{
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        return s->geometry();
+    return QRect(0, 0, 640, 480);
+}
+
+// The frame a window manager adds around a top-level window, taken from a window that is
+// already on screen; none when there is no such window yet.
+QSize FrameExtra()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->isWindow() && !w->isMinimized()) {
+            const QSize extra = w->frameGeometry().size() - w->size();
+            if (extra.width() > 0 || extra.height() > 0)
+                return extra;
+        }
+    }
+    return QSize(0, 0);
+}
+
+// Places the window's outer frame in the middle of the primary screen.
+void CentreOnScreen(QWidget* w, QSize outer)
+{
+    const QRect screen = PrimaryScreenRect();
+    w->move(screen.x() + screen.width() / 2 - outer.width() / 2,
+            screen.y() + screen.height() / 2 - outer.height() / 2);
+}
+
+void CentreBeforeShow(QWidget* w)
+{
+    CentreOnScreen(w, w->size() + FrameExtra());
+}
+
+// Once shown the real frame is known; correct the position if the guess was off.
+void CentreAfterShow(QWidget* w)
+{
+    QPointer<QWidget> guard(w);
+    QTimer::singleShot(0, w, [guard] {
+        if (!guard || !guard->isVisible())
+            return;
+        const QRect screen = PrimaryScreenRect();
+        const QSize outer = guard->frameGeometry().size();
+        const QPoint want(screen.x() + screen.width() / 2 - outer.width() / 2,
+                          screen.y() + screen.height() / 2 - outer.height() / 2);
+        if (guard->frameGeometry().topLeft() != want)
+            guard->move(want);
+    });
+}
+
+constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+} // namespace
+
+// ---- Fonts and dialog units -------------------------------------------------------
+
+void InstallFontSubstitutions()
+{
+    // insertSubstitution adds a name only once, so repeating this changes nothing.
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
+}
+
+QFont DialogFont()
+{
+    InstallFontSubstitutions();
+    int dpi = 96;
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        dpi = qRound(s->logicalDotsPerInchY());
+    QFont f(kDialogFontFamily);
+    f.setPixelSize(qMax(1, MulDiv(9, dpi, 72)));
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
+    return f;
+}
+
+int MulDiv(int n, int num, int den)
+{
+    if (den == 0)
+        return -1;
+    const long long p = static_cast<long long>(n) * num;
+    const long long d = den;
+    const bool negative = (p < 0) != (d < 0);
+    const long long ap = p < 0 ? -p : p;
+    const long long ad = d < 0 ? -d : d;
+    const long long q = (2 * ap + ad) / (2 * ad);
+    return static_cast<int>(negative ? -q : q);
+}
+
+DialogUnits MeasureDialogUnits(const QFont& font)
+{
+    const QFontMetrics fm(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return DialogUnits{fm.horizontalAdvance(letters) / 52, fm.height()};
+}
+
+// ---- Typed and plain message dialogs ----------------------------------------------
+
+QSize MeasureMessageText(const QFont& font, int screenWidth, const QString& text)
+{
+    const QFontMetrics fm(font);
+    const QRect r = fm.boundingRect(QRect(0, 0, screenWidth / 2, 0),
+                                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    return QSize(qMax(0, r.x() + r.width()), qMax(0, r.y() + r.height()));
+}
+
+MessageLayout ComputeMessageLayout(DialogUnits du, QSize textSize, bool hasIcon, int buttonCount)
+{
+    const int hMargin = MulDiv(8, du.x, 4);
+    const int vMargin = MulDiv(8, du.y, 8);
+    const int hSpacing = MulDiv(10, du.x, 4);
+    const int vSpacing = MulDiv(10, du.y, 8);
+    const int buttonWidth = MulDiv(50, du.x, 4);
+    const int buttonHeight = MulDiv(14, du.y, 8);
+    const int buttonSpacing = MulDiv(4, du.x, 4);
+
+    const int tw = textSize.width();
+    const int th = textSize.height();
+    int iw = tw;
+    int ih = th;
+    if (hasIcon) {
+        iw = tw + 32 + hSpacing;
+        ih = qMax(th, 32);
+    }
+    const int group = buttonCount > 0 ? buttonCount * buttonWidth + (buttonCount - 1) * buttonSpacing : 0;
+
+    MessageLayout l;
+    l.client = QSize(qMax(iw, group) + 2 * hMargin, ih + buttonHeight + vSpacing + 2 * vMargin);
+    if (hasIcon)
+        l.icon = QRect(hMargin, vMargin, 32, 32);
+    l.text = QRect(iw - tw + hMargin, vMargin, tw, th);
+    int x = (l.client.width() - group) / 2;
+    const int y = ih + vMargin + vSpacing;
+    for (int i = 0; i < buttonCount; ++i) {
+        l.buttons.append(QRect(x, y, buttonWidth, buttonHeight));
+        x += buttonWidth + buttonSpacing;
+    }
+    return l;
+}
+
+TMessageForm::TMessageForm(const QString& text, MsgDlgType type, unsigned buttons, int helpContext,
+                           QWidget* parent)
+    : QDialog(parent, kDialogFlags), helpContext_(helpContext)
+{
+    setObjectName(QStringLiteral("TMessageForm"));
+    const QFont font = DialogFont();
+    setFont(font);
+    setWindowTitle(CaptionFor(type));
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    QStyle::StandardPixmap iconKind{};
+    const bool hasIcon = IconFor(type, iconKind);
+    int count = 0;
+    for (const ButtonKind& b : kButtons)
+        if (buttons & b.bit)
+            ++count;
+    layout_ = ComputeMessageLayout(MeasureDialogUnits(font),
+                                   MeasureMessageText(font, PrimaryScreenRect().width(), text), hasIcon,
+                                   count);
+    setFixedSize(layout_.client);
+
+    if (hasIcon) {
+        auto* image = new QLabel(this);
+        image->setObjectName(QStringLiteral("Image"));
+        image->setGeometry(layout_.icon);
+        const QIcon icon = style()->standardIcon(iconKind, nullptr, this);
+        image->setPixmap(icon.pixmap(QSize(32, 32), devicePixelRatioF()));
+        image->setAlignment(Qt::AlignCenter);
+    }
+
+    auto* message = new QLabel(this);
+    message->setObjectName(QStringLiteral("Message"));
+    message->setTextFormat(Qt::PlainText);
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message->setText(text);
+    message->setGeometry(layout_.text);
+
+    // Default: OK, else Yes, else Retry. Cancel (Esc): Cancel, else No, else OK.
+    const unsigned defaultBit = (buttons & mbOK) ? mbOK : (buttons & mbYes) ? mbYes : (buttons & mbRetry) ? mbRetry : 0u;
+    const unsigned cancelBit = (buttons & mbCancel) ? mbCancel : (buttons & mbNo) ? mbNo : (buttons & mbOK) ? mbOK : 0u;
+
+    int i = 0;
+    for (const ButtonKind& b : kButtons) {
+        if (!(buttons & b.bit))
+            continue;
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(layout_.buttons[i++]);
+        button->setAutoDefault(true);
+        const int result = b.result;
+        if (b.bit == mbHelp) {
+            // The game ships no help file to open: the button answers, but the dialog stays.
+            connect(button, &QPushButton::clicked, this, [] { QApplication::beep(); });
+        } else {
+            connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        }
+        if (b.bit == defaultBit)
+            defaultButton_ = button;
+        if (b.bit == cancelBit)
+            cancelButton_ = button;
+        buttons_.append(button);
+    }
+    if (defaultButton_) {
+        defaultButton_->setDefault(true);
+        defaultButton_->setFocus();
+    } else if (!buttons_.isEmpty()) {
+        buttons_.front()->setFocus();
+    }
+    CentreBeforeShow(this);
+}
+
+void TMessageForm::reject()
+{
+    done(mrCancel);
+}
+
+void TMessageForm::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+        // Esc presses the cancel button; without one it does nothing.
+        if (cancelButton_)
+            cancelButton_->click();
+        event->accept();
+        return;
+    }
+    // As in the dialogs of the desktop the game comes from, a button's access letter works
+    // without Alt too.
+    if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
+        for (QPushButton* b : std::as_const(buttons_)) {
+            const QKeySequence mnemonic = QKeySequence::mnemonic(b->text());
+            if (!mnemonic.isEmpty() &&
+                mnemonic[0] == QKeyCombination(Qt::AltModifier, Qt::Key(event->key()))) {
+                b->click();
+                event->accept();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TMessageForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    CentreAfterShow(this);
+}
+
+int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext)
+{
+    TMessageForm form(text, type, buttons, helpContext);
+    return form.exec();
+}
+
+void ShowPlainMessage(const QString& text)
+{
+    ShowTypedMessage(text, MsgDlgType::Custom, mbOK, 0);
+}
+
+// ---- Input box --------------------------------------------------------------------
+
+InputBoxLayout ComputeInputBoxLayout(DialogUnits du, int editHeight)
+{
+    InputBoxLayout l;
+    l.client = QSize(MulDiv(180, du.x, 4), MulDiv(63, du.y, 8));
+    l.prompt = QPoint(MulDiv(8, du.x, 4), MulDiv(8, du.y, 8));
+    l.edit = QRect(l.prompt.x(), MulDiv(19, du.y, 8), MulDiv(164, du.x, 4), editHeight);
+    const int buttonTop = MulDiv(41, du.y, 8);
+    const int buttonWidth = MulDiv(50, du.x, 4);
+    const int buttonHeight = MulDiv(14, du.y, 8);
+    l.ok = QRect(MulDiv(38, du.x, 4), buttonTop, buttonWidth, buttonHeight);
+    l.cancel = QRect(MulDiv(92, du.x, 4), buttonTop, buttonWidth, buttonHeight);
+    return l;
+}
+
+bool FitsShiftJis(const QString& text)
+{
+    QStringEncoder encoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    if (!encoder.isValid())
+        return false;
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return false;
+    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    const QString back = decoder.decode(bytes);
+    return !decoder.hasError() && back == text;
+}
+
+QValidator::State ShiftJisValidator::validate(QString& input, int&) const
+{
+    return FitsShiftJis(input) ? Acceptable : Invalid;
+}
+
+bool QueryText(const QString& caption, const QString& prompt, QString& text)
+{
+    QDialog form(nullptr, kDialogFlags);
+    form.setObjectName(QStringLiteral("InputBox"));
+    const QFont font = DialogFont();
+    form.setFont(font);
+    form.setWindowTitle(caption);
+
+    auto* edit = new QLineEdit(&form);
+    edit->setObjectName(QStringLiteral("Edit"));
+    edit->setMaxLength(255);
+    edit->setValidator(new ShiftJisValidator(edit));
+    const InputBoxLayout l = ComputeInputBoxLayout(MeasureDialogUnits(font), edit->sizeHint().height());
+    form.setFixedSize(l.client);
+
+    auto* label = new QLabel(&form);
+    label->setObjectName(QStringLiteral("Prompt"));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(prompt);
+    label->move(l.prompt);
+    label->adjustSize();
+
+    edit->setGeometry(l.edit);
+    edit->setText(text);
+    edit->selectAll();
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), &form);
+    ok->setObjectName(QStringLiteral("OK"));
+    ok->setGeometry(l.ok);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &form, [&form] { form.done(mrOk); });
+
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &form);
+    cancel->setObjectName(QStringLiteral("Cancel"));
+    cancel->setGeometry(l.cancel);
+    QObject::connect(cancel, &QPushButton::clicked, &form, [&form] { form.done(mrCancel); });
+
+    edit->setFocus();
+    CentreBeforeShow(&form);
+    // Esc and the close box reject: any result but mrOk leaves the text as it was.
+    if (form.exec() != mrOk)
+        return false;
+    text = edit->text();
+    return true;
+}
+
+QString PromptForText(const QString& caption, const QString& prompt, const QString& defaultText)
+{
+    QString text = defaultText;
+    QueryText(caption, prompt, text);
+    return text;
+}
+
+// ---- Application title and the error box ------------------------------------------
+
+QString ApplicationTitleFrom(const QString& executablePath)
+{
+    QString name = QFileInfo(executablePath).fileName();
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    if (name.size() > 1)
+        name = name.left(1) + name.mid(1).toLower();
+    return name;
+}
+
+QString ApplicationTitle()
+{
+    return ApplicationTitleFrom(QCoreApplication::applicationFilePath());
+}
+
+void ShowErrorBox(const QString& message)
+{
+    try {
+        const QString text = message + QLatin1Char('.');
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+            return;
+        }
+        QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    } catch (...) {
+        // The error box is the last resort: nothing may escape it.
+    }
+}
+
+} // namespace porimogu

@@ -99,7 +99,10 @@ void Game::UpdateStatusBar()
 void Game::Timer2Timer()
 {
     if (state_ == GameState::Playing) {
-        --g_.TimeLeft;
+        // Never below 0: "やめる" may have set 0 just before this tick, and the
+        // time-up check ends a game only on 0.
+        if (g_.TimeLeft > 0)
+            --g_.TimeLeft;
         ports_.status->ShowTime(g_.TimeLeft);
         g_.WaitCount = 5;
     } else {

@@ -19,6 +19,13 @@ constexpr std::array<std::int32_t, 18> kWaveTable = {20, 17, 16, 14, 13, 10, 7, 
 constexpr std::array<std::int32_t, 5> kStandOffset = {0, 8, 0, 32, 40};
 constexpr std::array<std::int32_t, 5> kPoseOffset = {2, 10, 2, 34, 42};
 
+// Tick counters run for the life of the program; past 2^31 they wrap to negative
+// values instead of overflowing.
+constexpr std::int32_t NextTick(std::int32_t ticks)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(ticks) + 1u);
+}
+
 } // namespace
 
 void Game::SetupActors()
@@ -84,7 +91,7 @@ void Game::SetupItems()
 void Game::MovePlayer()
 {
     Actor& p = actors_[0];
-    ++p.Ticks;
+    p.Ticks = NextTick(p.Ticks);
 
     if (g_.UpFlag) {
         p.Y -= p.StepY;
@@ -137,7 +144,9 @@ void Game::MovePlayer()
 
 std::int32_t Game::WaveStep(std::int32_t ticks)
 {
-    const std::int32_t r = ticks % 36;
+    std::int32_t r = ticks % 36;
+    if (r < 0)  // a counter that has wrapped
+        r += 36;
     return r < 18 ? kWaveTable[static_cast<std::size_t>(r)] : -kWaveTable[static_cast<std::size_t>(r - 18)];
 }
 
@@ -174,7 +183,7 @@ void Game::MoveItem(Actor& a)
         a.Image = (a.Image == a.BaseImage) ? a.BaseImage + 32 : a.BaseImage;
     if (a.Ticks % 120 == 0)
         a.Visible = 1;
-    ++a.Ticks;
+    a.Ticks = NextTick(a.Ticks);
 }
 
 void Game::DrawEatMark(std::int32_t tile, std::int32_t actor)

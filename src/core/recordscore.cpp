@@ -1,12 +1,56 @@
+// The end of a game: rank the points against Tops.dat, ask a qualifying player's name,
+// record the line and show the top list.
+#include "datetext.h"
+#include "errors.h"
 #include "game.h"
+#include "scores.h"
+
+#include <QFile>
 
 namespace porimogu {
+
+namespace {
+
+// Longest name a score line holds, in Shift-JIS bytes.
+constexpr qsizetype kMaxNameBytes = 21;
+
+// The name to record for what the player typed: the typed text in Shift-JIS when it
+// is 1 to 21 bytes; otherwise (empty, too long, not representable in Shift-JIS, or
+// holding a line break that would split the line) the remembered name.
+QByteArray NameToRecord(const QString& typed, const QByteArray& remembered)
+{
+    const std::optional<QByteArray> name = ToShiftJis(typed);
+    if (!name || name->isEmpty() || name->size() > kMaxNameBytes || name->contains('\r')
+        || name->contains('\n') || name->contains('\0'))
+        return remembered;
+    return *name;
+}
+
+} // namespace
 
 void Game::RecordScore()
 {
     ports_.window->SetFrameTimerEnabled(false);
     if (g_.MusicFlag)
         ports_.music->StopMedia();
+
+    ScoreList lines;
+    const QString fileName = QString::fromLatin1(kTopsFileName);
+    if (QFile::exists(fileName)) {
+        // Ranked against the file as stored: only the top list sorts it.
+        lines.LoadFromFile(fileName);
+        if (ReadWholeNumber(CommaField(lines.Line(1), 1)) < g_.Points) {
+            const QString typed = ports_.dialogs->PromptForText(
+                QStringLiteral("EnterName"), QStringLiteral("なまえをいれよう"), FromShiftJis(g_.PlayerName));
+            const QByteArray name = NameToRecord(typed, g_.PlayerName);
+            const QByteArray line = ZeroPad(g_.Points, 5) + ',' + TodayText() + ',' + name;
+            lines.Remove(0);
+            lines.Append(line);
+            lines.SaveToFile(fileName);
+            g_.PlayerName = name;
+        }
+    }
+
     ports_.dialogs->ShowTopList();
     ports_.window->SetFrameTimerEnabled(true);
 }

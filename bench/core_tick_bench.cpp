@@ -1,0 +1,142 @@
+// One frame tick of the rules (Timer1Timer) with all ten actors on the field, the
+// player walking, and ports that do nothing. Also counts heap allocations per tick:
+// the rules must allocate nothing once the game runs.
+#include "game.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<long long> g_allocations{0};
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size != 0 ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size != 0 ? size : 1);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using namespace porimogu;
+
+class NullCanvas final : public Canvas {
+public:
+    void DrawTile(int, int, int) override { ++tiles; }
+    void DrawBackground() override {}
+    void Present() override {}
+    long long tiles = 0;
+};
+
+class NullStatus final : public StatusBar {
+public:
+    void ShowTime(std::int32_t) override {}
+    void ShowWait(std::int32_t) override {}
+    void ShowPoints(std::int32_t) override {}
+    void ShowState(GameState) override {}
+    void SetGaugeProgress(std::int32_t) override {}
+};
+
+class NullSound final : public Sound {
+public:
+    void MessageBeep(unsigned) override {}
+};
+
+class NullMusic final : public Music {
+public:
+    void RewindMedia() override {}
+    void PlayMedia() override {}
+    void PauseMedia() override {}
+    void StopMedia() override {}
+};
+
+class NullWindow final : public Window {
+public:
+    void SetFrameTimerEnabled(bool) override {}
+    void CloseMainWindow() override {}
+};
+
+class NullDialogs final : public Dialogs {
+public:
+    QString PromptForText(const QString&, const QString&, const QString& d) override { return d; }
+    void ShowTopList() override {}
+    void ShowError(const QString&) override {}
+};
+
+void BM_FrameTick(benchmark::State& state)
+{
+    NullCanvas canvas;
+    NullStatus status;
+    NullSound sound;
+    NullMusic music;
+    NullWindow window;
+    NullDialogs dialogs;
+    Game game(Ports{&canvas, &status, &sound, &music, &window, &dialogs});
+    game.G().SetDefaults();
+    game.Rng().SetSeed(12345);
+    game.SetupActors();
+    game.G().StartRequest = true;
+    game.Timer1Timer();
+    if (game.State() != GameState::Playing) {
+        state.SkipWithError("the game did not start");
+        return;
+    }
+    game.FormKeyDown(vk::Down, 0);
+    game.FormKeyDown(vk::Right, 0);
+
+    auto& actors = game.Actors();
+    long long tick = 0;
+    const long long tilesBefore = canvas.tiles;
+    const long long allocsBefore = g_allocations.load(std::memory_order_relaxed);
+    for (auto _ : state) {
+        // Keep the game running with everyone on the field, the player walking to
+        // and fro across it.
+        game.G().TimeLeft = 81;
+        for (Actor& a : actors)
+            a.Visible = 1;
+        if (++tick % 20 == 0) {
+            const bool right = (tick / 20) % 2 == 0;
+            game.FormKeyUp(right ? vk::Left : vk::Right, 0);
+            game.FormKeyDown(right ? vk::Right : vk::Left, 0);
+            game.FormKeyUp(right ? vk::Up : vk::Down, 0);
+            game.FormKeyDown(right ? vk::Down : vk::Up, 0);
+        }
+        game.Timer1Timer();
+        benchmark::DoNotOptimize(actors[0].X);
+    }
+    const long long allocs = g_allocations.load(std::memory_order_relaxed) - allocsBefore;
+    state.counters["allocs_per_tick"] = benchmark::Counter(static_cast<double>(allocs), benchmark::Counter::kAvgIterations);
+    state.counters["tiles_per_tick"] =
+        benchmark::Counter(static_cast<double>(canvas.tiles - tilesBefore), benchmark::Counter::kAvgIterations);
+    if (game.State() != GameState::Playing)
+        state.SkipWithError("the game left the playing state");
+}
+BENCHMARK(BM_FrameTick);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,285 @@
+#include "aboutbox.h"
+
+#include "errors.h"
+#include "msgbox.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace porimogu {
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+
+QFont PixelFont(int pixels, bool bold = false)
+{
+    QFont f(kFontFamily);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// A panel with an optional single border line and an outer and inner bevel, each
+// raised, lowered or absent, drawn in the palette's light and shadow colours over the
+// panel's own (inherited) background.
+class BevelPanel : public QFrame {
+public:
+    enum class Bevel { None, Raised, Lowered };
+
+    BevelPanel(QWidget* parent, bool borderLine, Bevel outer, Bevel inner, int bevelWidth)
+        : QFrame(parent), borderLine_(borderLine), outer_(outer), inner_(inner), width_(bevelWidth)
+    {
+        setFrameShape(QFrame::NoFrame);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QRect r = rect();
+        const QColor light = palette().color(QPalette::Light);
+        const QColor shadow = palette().color(QPalette::Shadow);
+        if (borderLine_) {
+            p.setPen(shadow);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            r.adjust(1, 1, -1, -1);
+        }
+        DrawBevel(p, r, outer_, light, shadow);
+        DrawBevel(p, r, inner_, light, shadow);
+    }
+
+private:
+    void DrawBevel(QPainter& p, QRect& r, Bevel bevel, const QColor& light, const QColor& shadow)
+    {
+        if (bevel == Bevel::None)
+            return;
+        const QColor& topLeft = bevel == Bevel::Raised ? light : shadow;
+        const QColor& bottomRight = bevel == Bevel::Raised ? shadow : light;
+        for (int i = 0; i < width_; ++i) {
+            p.setPen(topLeft);
+            p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+            p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+            p.setPen(bottomRight);
+            p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+            p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+            r.adjust(1, 1, -1, -1);
+        }
+    }
+
+    bool borderLine_;
+    Bevel outer_;
+    Bevel inner_;
+    int width_;
+};
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setSizeGripEnabled(false);
+    SetClientHeight(kNormalHeight);
+
+    // Button-shadow background, black text: the colours every child inherits.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(PixelFont(12));
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(78, 151, 64, 33);
+    OKButton->setFont(PixelFont(19));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+
+    Panel1 = new BevelPanel(this, true, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::None, 2);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(8, 8, 209, 137);
+    Panel1->setFont(PixelFont(19));
+
+    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setGeometry(8, 8, 32, 32);
+    ProgramIcon->setAlignment(Qt::AlignCenter);
+
+    ProductName = MakeLabel(Panel1, "ProductName", 54, 8, QStringLiteral("ぽりもぐゲーム"));
+    ProductName->setFont(PixelFont(19, true));
+    QPalette yellow = ProductName->palette();
+    yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    ProductName->setPalette(yellow);
+    ProductName->adjustSize();
+    // A crisp dark edge keeps the yellow name legible on the grey panel.
+    auto* edge = new QGraphicsDropShadowEffect(ProductName);
+    edge->setOffset(1, 1);
+    edge->setBlurRadius(0);
+    edge->setColor(QColor(64, 64, 64));
+    ProductName->setGraphicsEffect(edge);
+
+    Version = MakeLabel(Panel1, "Version", 78, 31, QStringLiteral("Version 2"));
+    Dedication = MakeLabel(Panel1, "Dedication", 32, 78, QStringLiteral("ちいさな みんなへ"));
+    Author = MakeLabel(Panel1, "Author", 64, 102, QStringLiteral("ぽっけより"));
+
+    Panel2 = new BevelPanel(this, false, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(24, 216, 185, 65);
+
+    Label1 = MakeLabel(Panel2, "Label1", 24, 16, QStringLiteral("ゲームのはやさ  40"));
+    Label1->setFont(PixelFont(16));
+    Label1->adjustSize();
+
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, Panel2);
+    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
+    ScrollBar1->setGeometry(32, 40, 121, 15);
+    ScrollBar1->setRange(2, 102);
+    ScrollBar1->setValue(40);
+    ScrollBar1->setSingleStep(1);
+    ScrollBar1->setPageStep(2);
+    ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TAboutBox::ScrollBar1Change);
+
+    setTabOrder(OKButton, ScrollBar1);
+    OKButton->setFocus();
+}
+
+void TAboutBox::SetFrameTimer(QTimer* timer)
+{
+    frameTimer_ = timer;
+}
+
+void TAboutBox::ShowSpeedDialog()
+{
+    SetClientHeight(kSpeedHeight);
+    if (!isVisible())
+        CenterOnScreen();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TAboutBox::ShowModalVersion()
+{
+    if (isVisible())
+        throw GameError(QStringLiteral("表示されているｳｨﾝﾄﾞｳをﾓｰﾀﾞﾙにすることはできません"));
+    CenterOnScreen();
+    exec();
+}
+
+int TAboutBox::ClientHeight() const
+{
+    return height();
+}
+
+void TAboutBox::ScrollBar1Change(int position)
+{
+    Guarded([&] {
+        if (frameTimer_)
+            frameTimer_->setInterval(position);
+        Label1->setText(QStringLiteral("ゲームのはやさ") + QString::number(position));
+        Label1->adjustSize();
+    });
+}
+
+void TAboutBox::OKButtonClick()
+{
+    Guarded([&] {
+        SetClientHeight(kNormalHeight);
+        accept();
+    });
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event)
+{
+    // There is no Cancel button, so Esc closes nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TAboutBox::showEvent(QShowEvent* event)
+{
+    Guarded([&] { LoadProgramIcon(); });
+    QDialog::showEvent(event);
+}
+
+void TAboutBox::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // Hand the keyboard back to the game so its keys never stay with a closed dialog.
+    if (!event->spontaneous() && parentWidget()) {
+        QWidget* owner = parentWidget()->window();
+        if (owner->isVisible())
+            owner->activateWindow();
+    }
+}
+
+void TAboutBox::SetClientHeight(int height)
+{
+    setFixedSize(kClientWidth, height);
+}
+
+void TAboutBox::CenterOnScreen()
+{
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // move() places the frame; before the first showing the frame is not known yet and
+    // the client size stands in for it.
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+void TAboutBox::LoadProgramIcon()
+{
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull()) {
+        const QString name = QStringLiteral("porimogu.png");
+        for (const QString& dir : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
+            const QString path = QDir(dir).filePath(name);
+            if (QFile::exists(path)) {
+                icon = QIcon(path);
+                if (!icon.isNull())
+                    break;
+            }
+        }
+    }
+    ProgramIcon->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(QSize(32, 32)));
+}
+
+} // namespace porimogu

@@ -1,0 +1,393 @@
+#include "mainform.h"
+
+#include "aboutbox.h"
+#include "gauge.h"
+#include "helpbox.h"
+#include "keys.h"
+#include "mediaplayer.h"
+#include "msgbox.h"
+#include "sound.h"
+#include "statuspanel.h"
+#include "topdlg.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace porimogu {
+
+TMainForm* MainForm = nullptr;
+TAboutBox* AboutBox = nullptr;
+THelpBox* HelpBox = nullptr;
+TTopDlg* TopDlg = nullptr;
+
+namespace {
+constexpr int kPlayFieldLeft = 20;
+constexpr int kPlayFieldTop = 10;
+} // namespace
+
+TPlayField::TPlayField(const FrameBuffers& buffers, QWidget* parent) : QWidget(parent), buffers_(buffers)
+{
+    setObjectName(QStringLiteral("PlayField"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedSize(kVisibleWidth, kVisibleHeight);
+}
+
+void TPlayField::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (buffers_.Front().isNull())
+        p.fillRect(rect(), palette().color(QPalette::Window));
+    else
+        p.drawImage(0, 0, buffers_.Front());
+}
+
+TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
+{
+    MainForm = this;
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("ぽっけの ぽりもぐ ゲーム"));
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setFocusPolicy(Qt::StrongFocus);
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPixelSize(12);
+    setFont(f);
+
+    // The components of the window, as its form lays them out.
+    client_ = new QWidget(this);
+    client_->setFocusPolicy(Qt::NoFocus);
+    setCentralWidget(client_);
+    Bevel1 = new QFrame(client_);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setLineWidth(1);
+    Bevel1->setMidLineWidth(0);
+    Bevel1->setCursor(Qt::IBeamCursor);
+    PlayField = new TPlayField(buffers_, client_);
+    PlayField->setCursor(Qt::IBeamCursor);
+    PlayField->move(kPlayFieldLeft, kPlayFieldTop);
+    Panel1 = new TStatusPanel(client_);
+    buffers_.SetPresenter([this] { PlayField->update(); });
+    BuildMenu();
+
+    if (options_.sound == nullptr) {
+        ownSound_ = std::make_unique<CanberraSound>();
+        options_.sound = ownSound_.get();
+    }
+    MediaPlayer1 = std::make_unique<TMediaPlayer>();
+    if (options_.music == nullptr)
+        options_.music = MediaPlayer1.get();
+
+    Ports ports;
+    ports.canvas = &buffers_;
+    ports.status = Panel1;
+    ports.sound = options_.sound;
+    ports.music = options_.music;
+    ports.window = this;
+    ports.dialogs = this;
+    game_ = std::make_unique<Game>(ports);
+    game_->Rng().SetSeed(seed);
+
+    // Both timers run before FormCreate: ticks that arrive while its message boxes are
+    // open meet empty buffers, an empty tile sheet and a zero-filled actor table.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(20);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setTimerType(Qt::PreciseTimer);
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
+    if (options_.startTimers) {
+        Timer1->start();
+        Timer2->start();
+    }
+
+    Guarded([this] { FormCreate(); });
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainForm == this)
+        MainForm = nullptr;
+}
+
+void TMainForm::BuildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setFocusPolicy(Qt::NoFocus);
+
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)()) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    // A check drawn as a dot: each checkable item sits alone in a group that may be
+    // left empty, so no item's check ever affects another's.
+    auto radio = [this](QAction* a, bool checked) {
+        auto* group = new QActionGroup(this);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+        group->addAction(a);
+        a->setCheckable(true);
+        a->setChecked(checked);
+    };
+
+    KG1 = bar->addMenu(QStringLiteral("ゲーム (&G)"));
+    KG1->setObjectName(QStringLiteral("KG1"));
+    KS1 = item(KG1, "KS1", QStringLiteral("スタート (&S)"), &TMainForm::KS1Click);
+    K1 = item(KG1, "K1", QStringLiteral("ていし (&P)"), &TMainForm::K1Click);
+    radio(K1, false);
+    KQ1 = item(KG1, "KQ1", QStringLiteral("やめる (&Q)"), &TMainForm::KQ1Click);
+    KG1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    K3 = item(KG1, "K3", QStringLiteral("せいせき (&T)"), &TMainForm::K3Click);
+    KG1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    KX1 = item(KG1, "KX1", QStringLiteral("おわり (&X)"), &TMainForm::KX1Click);
+
+    KO1 = bar->addMenu(QStringLiteral("せってい (&O)"));
+    KO1->setObjectName(QStringLiteral("KO1"));
+    KV1 = item(KO1, "KV1", QStringLiteral("ゲームのはやさ (&V)"), &TMainForm::KV1Click);
+    K2 = item(KO1, "K2", QStringLiteral("おんがくつき (&M)"), &TMainForm::K2Click);
+    radio(K2, true);
+    KS2 = item(KO1, "KS2", QStringLiteral("なにかへんだ (&S)"), &TMainForm::KS2Click);
+    radio(KS2, false);
+
+    KH1 = bar->addMenu(QStringLiteral("へるぷ (&H)"));
+    KH1->setObjectName(QStringLiteral("KH1"));
+    KK1 = item(KH1, "KK1", QStringLiteral("そうさのしかた (&K)"), &TMainForm::KK1Click);
+    KV2 = item(KH1, "KV2", QStringLiteral("ヴァージョン (&V)"), &TMainForm::KV2Click);
+}
+
+void TMainForm::SetDialogs(TAboutBox* about, THelpBox* help, TTopDlg* top)
+{
+    aboutBox_ = about;
+    helpBox_ = help;
+    topDlg_ = top;
+    if (aboutBox_)
+        aboutBox_->SetFrameTimer(Timer1);
+}
+
+void TMainForm::LayoutClient()
+{
+    // Only the status bar follows the window's size.
+    Bevel1->setGeometry(16, 6, 600, 440);
+    Panel1->setGeometry(0, client_->height() - 32, client_->width(), 32);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (Panel1)
+        LayoutClient();
+}
+
+void TMainForm::FormCreate()
+{
+    Game& g = *game_;
+    g.G().SetDefaults();
+    g.SetState(GameState::Waiting);
+
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect avail = s->geometry();
+        move(avail.center() - QPoint(width() / 2, height() / 2));
+    }
+    Timer1->setInterval(40);
+    Timer2->setInterval(1000);
+    Panel1->Gauge1->SetMaxValue(80);
+    LayoutClient();
+    Panel1->Gauge1->SetProgress(Panel1->Gauge1->MaxValue());
+
+    MediaPlayer1->FileName = QStringLiteral("game.mid");
+    if (QFile::exists(QStringLiteral("game.mid"))) {
+        if (options_.openMusic)
+            OpenMusic();
+    } else {
+        ShowPlainMessage(QStringLiteral("音楽データが ありません"));
+    }
+
+    buffers_.SizeBuffers();
+    LoadTileSheet();
+    buffers_.DrawFloor();
+    buffers_.DrawBackground();
+    g.SetupActors();
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void TMainForm::OpenMusic()
+{
+    // A game.mid that cannot be played is said once; the game then plays on in silence
+    // with the music item unchecked, so nothing nags later.
+    try {
+        MediaPlayer1->OpenMedia();
+    } catch (const GameError& e) {
+        ShowErrorBox(e.message());
+        musicOpenFailed_ = true;
+        game_->G().MusicFlag = false;
+        K2->setChecked(false);
+    }
+}
+
+void TMainForm::LoadTileSheet()
+{
+    const QString name = QStringLiteral("game.bmp");
+    if (!QFile::exists(name)) {
+        ShowTypedMessage(QStringLiteral("game.bmp がないので できません"), MsgDlgType::Error, mbYes);
+        game_->G().QuitFlag = true;
+        return;
+    }
+    QImage sheet(name);
+    if (sheet.isNull()) {
+        ShowTypedMessage(QStringLiteral("game.bmp が よめないので できません"), MsgDlgType::Error, mbYes);
+        game_->G().QuitFlag = true;
+        return;
+    }
+    buffers_.Tiles().CutFrom(sheet);
+}
+
+void TMainForm::FormDestroy()
+{
+    if (MediaPlayer1) {
+        // After a failed open the player was never there: the failure was said once.
+        if (!musicOpenFailed_)
+            Guarded([this] { options_.music->StopMedia(); });
+        MediaPlayer1.reset();
+    }
+}
+
+void TMainForm::SetFrameTimerEnabled(bool enabled)
+{
+    if (enabled)
+        Timer1->start();  // starts the interval afresh
+    else
+        Timer1->stop();
+}
+
+void TMainForm::CloseMainWindow()
+{
+    closeRequested_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+QString TMainForm::PromptForText(const QString& caption, const QString& prompt, const QString& defaultText)
+{
+    return porimogu::PromptForText(caption, prompt, defaultText);
+}
+
+void TMainForm::ShowTopList()
+{
+    if (topDlg_)
+        topDlg_->ShowModal();
+}
+
+void TMainForm::ShowError(const QString& message)
+{
+    ShowErrorBox(message);
+}
+
+void TMainForm::Timer1Timer()
+{
+    Guarded([this] { game_->Timer1Timer(); });
+}
+
+void TMainForm::Timer2Timer()
+{
+    Guarded([this] { game_->Timer2Timer(); });
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    Guarded([&] {
+        game_->FormKeyDown(VirtualKeyFor(event->key(), event->modifiers()),
+                           ShiftStateFor(event->key(), event->modifiers(), true));
+    });
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMainForm::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats its key-down only.
+    if (!event->isAutoRepeat()) {
+        Guarded([&] {
+            game_->FormKeyUp(VirtualKeyFor(event->key(), event->modifiers()),
+                             ShiftStateFor(event->key(), event->modifiers(), false));
+        });
+    }
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void TMainForm::KS1Click()
+{
+    Guarded([this] { game_->KS1Click(); });
+}
+
+void TMainForm::K1Click()
+{
+    // The action has already turned its check over; the rule works on the old one.
+    Guarded([this] { K1->setChecked(game_->K1Click(!K1->isChecked())); });
+}
+
+void TMainForm::KQ1Click()
+{
+    Guarded([this] { game_->KQ1Click(); });
+}
+
+void TMainForm::K3Click()
+{
+    Guarded([this] {
+        if (game_->State() == GameState::Waiting)
+            ShowTopList();
+    });
+}
+
+void TMainForm::KX1Click()
+{
+    Guarded([this] { CloseMainWindow(); });
+}
+
+void TMainForm::KV1Click()
+{
+    Guarded([this] {
+        if (game_->State() != GameState::Playing && aboutBox_)
+            aboutBox_->ShowSpeedDialog();
+    });
+}
+
+void TMainForm::K2Click()
+{
+    Guarded([this] { K2->setChecked(game_->K2Click(!K2->isChecked())); });
+}
+
+void TMainForm::KS2Click()
+{
+    Guarded([this] { KS2->setChecked(game_->KS2Click(!KS2->isChecked())); });
+}
+
+void TMainForm::KK1Click()
+{
+    Guarded([this] {
+        if (helpBox_)
+            helpBox_->ShowHelp();
+    });
+}
+
+void TMainForm::KV2Click()
+{
+    Guarded([this] {
+        if (aboutBox_)
+            aboutBox_->ShowModalVersion();
+    });
+}
+
+} // namespace porimogu

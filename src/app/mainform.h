@@ -1,0 +1,139 @@
+#pragma once
+// The main window: the play field in its frame, the status bar, the menu bar and the
+// two timers. Every handler forwards to the game's rule of the same name and runs
+// through the error-box guard.
+#include "framebuffers.h"
+#include "game.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QTimer;
+
+namespace porimogu {
+
+class TAboutBox;
+class THelpBox;
+class TMediaPlayer;
+class TStatusPanel;
+class TTopDlg;
+class Sound;
+
+// Where the play field is shown inside the client area, and the frame around it.
+inline constexpr int kClientWidth = 632;
+inline constexpr int kClientHeight = 486;
+
+class TPlayField : public QWidget {
+    Q_OBJECT
+public:
+    TPlayField(const FrameBuffers& buffers, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const FrameBuffers& buffers_;
+};
+
+class TMainForm : public QMainWindow, public Window, public Dialogs {
+    Q_OBJECT
+public:
+    // seed: the generator's seed, taken from the clock before any window exists.
+    // Options let tests run the window without devices.
+    struct Options {
+        bool openMusic = true;       // open game.mid at start-up when it exists
+        bool startTimers = true;     // tests drive the ticks by hand
+        Sound* sound = nullptr;      // null: the desktop's event sounds
+        Music* music = nullptr;      // null: the FluidSynth player on game.mid
+    };
+    TMainForm(std::uint32_t seed, Options options);
+    explicit TMainForm(std::uint32_t seed) : TMainForm(seed, Options{}) {}
+    ~TMainForm() override;
+
+    void FormCreate();
+    void FormDestroy();
+
+    // The dialogs created after the main window, each into its reference.
+    void SetDialogs(TAboutBox* about, THelpBox* help, TTopDlg* top);
+
+    // Window port.
+    void SetFrameTimerEnabled(bool enabled) override;
+    void CloseMainWindow() override;
+    bool CloseRequested() const { return closeRequested_; }
+
+    // Dialogs port.
+    QString PromptForText(const QString& caption, const QString& prompt,
+                          const QString& defaultText) override;
+    void ShowTopList() override;
+    void ShowError(const QString& message) override;
+
+    Game& GameRules() { return *game_; }
+    FrameBuffers& Buffers() { return buffers_; }
+    TStatusPanel* Panel1 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    TPlayField* PlayField = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+    // Menu items, named after their captions.
+    QMenu* KG1 = nullptr;
+    QAction* KS1 = nullptr;
+    QAction* K1 = nullptr;
+    QAction* KQ1 = nullptr;
+    QAction* K3 = nullptr;
+    QAction* KX1 = nullptr;
+    QMenu* KO1 = nullptr;
+    QAction* KV1 = nullptr;
+    QAction* K2 = nullptr;
+    QAction* KS2 = nullptr;
+    QMenu* KH1 = nullptr;
+    QAction* KK1 = nullptr;
+    QAction* KV2 = nullptr;
+
+    void Timer1Timer();
+    void Timer2Timer();
+    void KS1Click();
+    void K1Click();
+    void KQ1Click();
+    void K3Click();
+    void KX1Click();
+    void KV1Click();
+    void K2Click();
+    void KS2Click();
+    void KK1Click();
+    void KV2Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildMenu();
+    void LayoutClient();
+    void OpenMusic();
+    void LoadTileSheet();
+
+    Options options_;
+    FrameBuffers buffers_;
+    std::unique_ptr<Sound> ownSound_;
+    std::unique_ptr<TMediaPlayer> MediaPlayer1;
+    std::unique_ptr<Game> game_;
+    QWidget* client_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    THelpBox* helpBox_ = nullptr;
+    TTopDlg* topDlg_ = nullptr;
+    bool closeRequested_ = false;
+    bool musicOpenFailed_ = false;
+};
+
+// The form references of the running program.
+extern TMainForm* MainForm;
+extern TAboutBox* AboutBox;
+extern THelpBox* HelpBox;
+extern TTopDlg* TopDlg;
+
+} // namespace porimogu

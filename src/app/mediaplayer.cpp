@@ -1,0 +1,409 @@
+#include "mediaplayer.h"
+
+#include "errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fluidsynth.h>
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <mutex>
+#include <utility>
+
+namespace porimogu {
+namespace {
+
+const QString kNotOpen = QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません");
+
+// ALSA's own error printer, replaced by one that says nothing (ALSA declares it variadic).
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+// FluidSynth, and the ALSA library underneath it, write to stderr when a device is
+// missing; the game reports such failures itself. Both are reached through the process's
+// symbol table so that no extra library is linked.
+void SilenceSoundLibraries()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int level = 0; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, nullptr, nullptr);
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        if (void* sym = dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"))
+            reinterpret_cast<int (*)(Handler)>(sym)(&QuietAlsa);
+    });
+}
+
+// FluidSynth's SDL2 output needs the application to have started SDL's audio part.
+constexpr std::uint32_t kSdlInitAudio = 0x10;
+
+bool StartSdlAudio()
+{
+    void* sym = dlsym(RTLD_DEFAULT, "SDL_InitSubSystem");
+    return sym != nullptr && reinterpret_cast<int (*)(std::uint32_t)>(sym)(kSdlInitAudio) == 0;
+}
+
+void StopSdlAudio()
+{
+    if (void* sym = dlsym(RTLD_DEFAULT, "SDL_QuitSubSystem"))
+        reinterpret_cast<void (*)(std::uint32_t)>(sym)(kSdlInitAudio);
+}
+
+// A SoundFont 2 (or 3) file starts "RIFF", a length, "sfbk". Other files are not
+// handed to FluidSynth, whose loaders complain about them on stderr.
+bool IsSoundFont(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(12);
+    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8) == "sfbk";
+}
+
+// Renders by hand into scratch buffers; returns the largest absolute sample.
+float Render(fluid_synth_t* synth, int frames, std::vector<float>& left, std::vector<float>& right)
+{
+    constexpr int kChunk = 4096;
+    left.resize(kChunk);
+    right.resize(kChunk);
+    float peak = 0;
+    while (frames > 0) {
+        const int n = std::min(frames, kChunk);
+        fluid_synth_write_float(synth, n, left.data(), 0, 1, right.data(), 0, 1);
+        for (int i = 0; i < n; ++i)
+            peak = std::max({peak, std::fabs(left[std::size_t(i)]), std::fabs(right[std::size_t(i)])});
+        frames -= n;
+    }
+    return peak;
+}
+
+// Everything one open device owns, released in the safe order: the output first (it
+// renders on its own thread), then the player, the synthesizer and the settings.
+struct Device {
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_player_t* player = nullptr;
+    fluid_audio_driver_t* driver = nullptr;
+    bool sdlAudio = false;
+
+    Device() = default;
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+    ~Device()
+    {
+        if (driver)
+            delete_fluid_audio_driver(driver);
+        if (sdlAudio)
+            StopSdlAudio();
+        if (player)
+            delete_fluid_player(player);
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
+    }
+};
+
+} // namespace
+
+QStringList MediaPlayerOptions::DefaultSoundFonts()
+{
+    return {QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
+            QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+            QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
+            QStringLiteral("/usr/share/soundfonts/default.sf2"),
+            QStringLiteral("/usr/share/soundfonts/FluidR3_GM.sf2"),
+            QStringLiteral("/usr/share/sounds/sf2/GeneralUser_GS.sf2"),
+            QStringLiteral("/usr/share/sounds/sf3/default-GM.sf3"),
+            QStringLiteral("/usr/share/sounds/sf3/MuseScore_General.sf3"),
+            QStringLiteral("/usr/local/share/soundfonts/default.sf2")};
+}
+
+TMediaPlayer::TMediaPlayer(QObject* parent) : TMediaPlayer(MediaPlayerOptions{}, parent) {}
+
+TMediaPlayer::TMediaPlayer(MediaPlayerOptions options, QObject* parent)
+    : QObject(parent), options_(std::move(options))
+{
+    SilenceSoundLibraries();
+    endWatch_.setInterval(200);
+    endWatch_.setTimerType(Qt::CoarseTimer);
+    connect(&endWatch_, &QTimer::timeout, this, [this] { CheckForEnd(); });
+}
+
+TMediaPlayer::~TMediaPlayer()
+{
+    endWatch_.stop();
+    Release();
+}
+
+void TMediaPlayer::RequireOpen() const
+{
+    if (!DeviceOpen())
+        throw EMCIDeviceError(kNotOpen);
+}
+
+void TMediaPlayer::Fail(ErrorCode code, const QString& message)
+{
+    error_ = code;
+    throw EMCIDeviceError(message);
+}
+
+void TMediaPlayer::OpenMedia()
+{
+    if (DeviceOpen())
+        CloseMedia();
+
+    const QString name = FileName;
+    if (name.isEmpty())
+        Fail(errCannotRead, QStringLiteral("音楽データが ありません"));
+    const QByteArray path = QFile::encodeName(name);
+    QFile file(name);
+    if (!QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly))
+        Fail(errCannotRead, name + QStringLiteral(" が よめません"));
+    if (!fluid_is_midifile(path.constData()))
+        Fail(errNotMidi, name + QStringLiteral(" は MIDI データではありません"));
+    const QByteArray data = file.readAll();
+    const QString broken = name + QStringLiteral(" の MIDI データが こわれています");
+    if (data.size() < 14)
+        Fail(errBrokenMidi, broken);
+
+    const QString noSynth = QStringLiteral("音楽を鳴らす準備が できません");
+    Device d;
+    d.settings = new_fluid_settings();
+    if (!d.settings)
+        Fail(errNoSynth, noSynth);
+    fluid_settings_setstr(d.settings, "player.timing-source", "sample");
+    fluid_settings_setint(d.settings, "player.reset-synth", 0);
+    fluid_settings_setnum(d.settings, "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(d.settings, "synth.gain", 0.4);
+    fluid_settings_setint(d.settings, "synth.polyphony", 96);
+    fluid_settings_setint(d.settings, "synth.chorus.active", 0);
+    // Only the samples of the instruments the tune uses are read, which keeps a large
+    // SoundFont small in memory; the tune selects them all at its first tick, which
+    // this request renders itself.
+    fluid_settings_setint(d.settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(d.settings, "synth.lock-memory", 0);
+    fluid_settings_setint(d.settings, "audio.period-size", 256);
+    fluid_settings_setint(d.settings, "audio.periods", 8);
+    d.synth = new_fluid_synth(d.settings);
+    if (!d.synth)
+        Fail(errNoSynth, noSynth);
+
+    bool soundFont = false;
+    for (const QString& candidate : options_.soundFonts) {
+        if (IsSoundFont(candidate)
+            && fluid_synth_sfload(d.synth, QFile::encodeName(candidate).constData(), 1) != FLUID_FAILED) {
+            soundFont = true;
+            break;
+        }
+    }
+    if (!soundFont)
+        Fail(errNoSoundFont, QStringLiteral("音楽用の音色データ (SoundFont) が見つかりません"));
+
+    d.player = new_fluid_player(d.synth);
+    if (!d.player || fluid_player_add_mem(d.player, data.constData(), std::size_t(data.size())) != FLUID_OK)
+        Fail(errNoSynth, noSynth);
+    // The player reads the file at its first render: a file it cannot read ends the
+    // playback at once. Rendered by hand, before any output exists, so nothing is heard.
+    fluid_player_play(d.player);
+    Render(d.synth, 64, left_, right_);
+    if (fluid_player_get_status(d.player) != FLUID_PLAYER_PLAYING)
+        Fail(errBrokenMidi, broken);
+    const int length = fluid_player_get_total_ticks(d.player);
+    const int tempo = fluid_player_get_midi_tempo(d.player);
+    fluid_player_stop(d.player);
+    fluid_synth_all_sounds_off(d.synth, -1);
+    fluid_player_seek(d.player, 0);
+    Render(d.synth, 64, left_, right_);   // the player takes in the stop
+
+    QString driverName;
+    if (!options_.renderByHand) {
+        for (const QString& candidate : options_.audioDrivers) {
+            const QByteArray id = candidate.toUtf8();
+            if (fluid_settings_setstr(d.settings, "audio.driver", id.constData()) != FLUID_OK)
+                continue;
+            const bool sdl = candidate == QLatin1String("sdl2") && StartSdlAudio();
+            d.driver = new_fluid_audio_driver(d.settings, d.synth);
+            if (d.driver) {
+                d.sdlAudio = sdl;
+                driverName = candidate;
+                break;
+            }
+            if (sdl)
+                StopSdlAudio();
+        }
+        if (!d.driver)
+            Fail(errNoAudioOutput, QStringLiteral("音を出す装置が使えません"));
+    }
+
+    settings_ = std::exchange(d.settings, nullptr);
+    synth_ = std::exchange(d.synth, nullptr);
+    player_ = std::exchange(d.player, nullptr);
+    driver_ = std::exchange(d.driver, nullptr);
+    sdlAudio_ = std::exchange(d.sdlAudio, false);
+    driverName_ = driverName;
+    length_ = length;
+    startTempo_ = tempo > 0 ? tempo : 500000;
+    const int division = (static_cast<unsigned char>(data[12]) << 8) | static_cast<unsigned char>(data[13]);
+    division_ = division > 0 ? division : 480;
+    mode_ = TMPModes::mpStopped;
+    playPending_ = false;
+    endReached_ = false;
+    atStart_ = true;
+    error_ = errNone;
+}
+
+void TMediaPlayer::Release() noexcept
+{
+    Device d;
+    d.settings = std::exchange(settings_, nullptr);
+    d.synth = std::exchange(synth_, nullptr);
+    d.player = std::exchange(player_, nullptr);
+    d.driver = std::exchange(driver_, nullptr);
+    d.sdlAudio = std::exchange(sdlAudio_, false);
+    driverName_.clear();
+}
+
+void TMediaPlayer::CloseMedia()
+{
+    if (!DeviceOpen())
+        return;
+    endWatch_.stop();
+    const bool interrupted = playPending_;
+    Release();
+    mode_ = TMPModes::mpNotReady;
+    length_ = 0;
+    error_ = errNone;
+    if (interrupted)
+        Finish(TMPNotifyValues::nvAborted);
+}
+
+void TMediaPlayer::PlayMedia()
+{
+    RequireOpen();
+    CheckForEnd();
+    if (playPending_)
+        Finish(TMPNotifyValues::nvSuperseded);
+    if (AtEnd()) {
+        if (!AutoRewind) {
+            // From the end to the end: done at once, nothing sounds.
+            error_ = errNone;
+            Finish(TMPNotifyValues::nvSuccessful);
+            return;
+        }
+        RewindMedia();
+    }
+    if (fluid_player_play(player_) != FLUID_OK) {
+        error_ = errRequestFailed;
+        return;
+    }
+    error_ = errNone;
+    mode_ = TMPModes::mpPlaying;
+    playPending_ = true;
+    atStart_ = false;
+    if (driver_)
+        endWatch_.start();
+}
+
+void TMediaPlayer::PauseMedia()
+{
+    RequireOpen();
+    CheckForEnd();
+    if (mode_ == TMPModes::mpPlaying)
+        Halt(TMPModes::mpPaused);
+    error_ = errNone;
+}
+
+void TMediaPlayer::StopMedia()
+{
+    RequireOpen();
+    CheckForEnd();
+    Halt(TMPModes::mpStopped);
+    error_ = errNone;
+}
+
+void TMediaPlayer::RewindMedia()
+{
+    RequireOpen();
+    CheckForEnd();
+    Halt(TMPModes::mpStopped);
+    fluid_player_seek(player_, 0);   // applied when playing resumes; a failure is not recorded
+    atStart_ = true;
+    endReached_ = false;
+}
+
+// Silences the music at once and keeps its position. The player also sends All Sound
+// Off at its next render; doing it here as well means nothing sounds on once this
+// returns, even while the output thread is in the middle of a render.
+void TMediaPlayer::Halt(TMPModes mode)
+{
+    if (mode_ == TMPModes::mpPlaying) {
+        fluid_player_stop(player_);
+        fluid_synth_all_sounds_off(synth_, -1);
+        endWatch_.stop();
+        if (playPending_)
+            Finish(TMPNotifyValues::nvAborted);
+    }
+    mode_ = mode;
+}
+
+void TMediaPlayer::Finish(TMPNotifyValues value)
+{
+    notifyValue_ = value;
+    playPending_ = false;
+    emit Notify();
+}
+
+// The player reports the end about two seconds after the last note has died away.
+void TMediaPlayer::CheckForEnd()
+{
+    if (!DeviceOpen() || mode_ != TMPModes::mpPlaying)
+        return;
+    if (fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING)
+        return;
+    mode_ = TMPModes::mpStopped;
+    endReached_ = true;
+    endWatch_.stop();
+    if (playPending_)
+        Finish(TMPNotifyValues::nvSuccessful);
+}
+
+// At the end of the medium: played to its end, or past the last tick while the player
+// still waits for the last notes to fade.
+bool TMediaPlayer::AtEnd()
+{
+    return endReached_ || (!atStart_ && length_ > 0 && fluid_player_get_current_tick(player_) >= length_);
+}
+
+TMediaPlayer::TMPModes TMediaPlayer::Mode()
+{
+    CheckForEnd();
+    return mode_;
+}
+
+int TMediaPlayer::Position()
+{
+    if (!DeviceOpen() || atStart_)
+        return 0;
+    return std::clamp(fluid_player_get_current_tick(player_), 0, length_);
+}
+
+double TMediaPlayer::TicksPerSecond() const
+{
+    return 1e6 / startTempo_ * division_;
+}
+
+float TMediaPlayer::RenderSamples(int frames)
+{
+    if (!DeviceOpen() || driver_ || frames <= 0)
+        return 0;
+    const float peak = Render(synth_, frames, left_, right_);
+    CheckForEnd();
+    return peak;
+}
+
+} // namespace porimogu

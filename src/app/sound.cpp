@@ -1,0 +1,72 @@
+#include "sound.h"
+
+#include <QApplication>
+
+#include <canberra.h>
+
+#include <utility>
+
+namespace porimogu {
+
+CanberraSound::CanberraSound(QByteArray driver, std::function<void()> fallback)
+    : driver_(std::move(driver)), fallback_(std::move(fallback))
+{
+}
+
+CanberraSound::~CanberraSound()
+{
+    if (context_)
+        ca_context_destroy(context_);
+}
+
+const char* CanberraSound::EventId(unsigned type) noexcept
+{
+    switch (type) {
+    case 48:
+        return "dialog-warning";
+    case 64:
+        return "dialog-information";
+    default:
+        return "bell";
+    }
+}
+
+void CanberraSound::Fallback() noexcept
+{
+    try {
+        if (fallback_)
+            fallback_();
+        else
+            QApplication::beep();
+    } catch (...) {
+    }
+}
+
+void CanberraSound::MessageBeep(unsigned type) noexcept
+{
+    if (!tried_) {
+        // libcanberra answers within milliseconds when there is no sound service.
+        tried_ = true;
+        ca_context* c = nullptr;
+        if (ca_context_create(&c) == CA_SUCCESS) {
+            bool ok = driver_.isEmpty() || ca_context_set_driver(c, driver_.constData()) == CA_SUCCESS;
+            ok = ok && ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "ぽっけの ぽりもぐ ゲーム",
+                                               CA_PROP_APPLICATION_ID, "io.github.porimogu", nullptr) == CA_SUCCESS;
+            ok = ok && ca_context_open(c) == CA_SUCCESS;
+            if (ok)
+                context_ = c;
+            else
+                ca_context_destroy(c);
+        }
+    }
+    if (!context_) {
+        Fallback();
+        return;
+    }
+    // Played asynchronously; the three sounds stay in the sound server's cache.
+    if (ca_context_play(context_, 0, CA_PROP_EVENT_ID, EventId(type), CA_PROP_CANBERRA_CACHE_CONTROL, "permanent",
+                        nullptr) != CA_SUCCESS)
+        Fallback();
+}
+
+} // namespace porimogu

@@ -1,0 +1,38 @@
+#pragma once
+// The three system beeps, as the desktop's event sounds (libcanberra, freedesktop sound
+// theme): type 0 "bell", 48 "dialog-warning", 64 "dialog-information"; any other type
+// sounds as 0. When the desktop cannot play one, the window system's beep stands in.
+#include "ports.h"
+
+#include <QByteArray>
+#include <functional>
+
+typedef struct ca_context ca_context;
+
+namespace porimogu {
+
+class CanberraSound : public Sound {
+public:
+    // driver: libcanberra's output to use ("" = its own choice). fallback: what sounds
+    // when canberra cannot play (empty = QApplication::beep()).
+    explicit CanberraSound(QByteArray driver = {}, std::function<void()> fallback = {});
+    ~CanberraSound() override;
+    CanberraSound(const CanberraSound&) = delete;
+    CanberraSound& operator=(const CanberraSound&) = delete;
+
+    // Starts the sound and returns at once. Never throws. The connection to the sound
+    // service is made at the first beep; if it cannot be made, every beep falls back.
+    void MessageBeep(unsigned type) noexcept override;
+
+    static const char* EventId(unsigned type) noexcept;
+
+private:
+    void Fallback() noexcept;
+
+    QByteArray driver_;
+    std::function<void()> fallback_;
+    ca_context* context_ = nullptr;
+    bool tried_ = false;
+};
+
+} // namespace porimogu

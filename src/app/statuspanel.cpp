@@ -1,0 +1,103 @@
+#include "statuspanel.h"
+
+#include "gauge.h"
+#include "messages.h"
+
+#include <QLabel>
+
+namespace porimogu {
+
+namespace {
+QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->setAttribute(Qt::WA_InputMethodEnabled, false);
+    l->adjustSize();
+    return l;
+}
+} // namespace
+
+TStatusPanel::TStatusPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel1"));
+    setFixedHeight(32);
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    setPalette(pal);
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPixelSize(19);
+    f.setBold(true);
+    setFont(f);
+
+    Gauge1 = new TGauge(this);
+    Gauge1->setObjectName(QStringLiteral("Gauge1"));
+    Gauge1->setGeometry(8, 8, 100, 19);
+    Gauge1->SetForeColor(QColor(0, 255, 255));
+    Label1 = MakeLabel(this, "Label1", 112, 8, QStringLiteral("Time: 80 秒 "));
+    Label2 = MakeLabel(this, "Label2", 232, 8, QStringLiteral("Point: 1000 点 "));
+    Label2->setAutoFillBackground(true);
+    QPalette p2 = Label2->palette();
+    p2.setColor(QPalette::Window, pal.color(QPalette::Button));
+    Label2->setPalette(p2);
+    Label3 = MakeLabel(this, "Label3", 384, 8, QStringLiteral("Label3"));
+    Label3->setAutoFillBackground(true);
+}
+
+void TStatusPanel::SetLabelText(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    label->adjustSize();
+}
+
+void TStatusPanel::SetLabelColour(QLabel* label, const QColor& colour)
+{
+    if (label->palette().color(QPalette::Window) == colour)
+        return;
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, colour);
+    label->setPalette(p);
+}
+
+void TStatusPanel::ShowTime(std::int32_t seconds)
+{
+    SetLabelText(Label1, TimeText(seconds));
+}
+
+void TStatusPanel::ShowWait(std::int32_t count)
+{
+    SetLabelText(Label1, WaitText(count));
+}
+
+void TStatusPanel::ShowPoints(std::int32_t points)
+{
+    SetLabelText(Label2, PointsText(points));
+}
+
+void TStatusPanel::ShowState(GameState state)
+{
+    const StateMessage m = StateMessageFor(state);
+    QColor c;
+    switch (m.colour) {
+    case StateColour::ButtonFace: c = palette().color(QPalette::Button); break;
+    case StateColour::ButtonShadow: c = palette().color(QPalette::Dark); break;
+    case StateColour::Yellow: c = QColor(255, 255, 0); break;
+    case StateColour::Lime: c = QColor(0, 255, 0); break;
+    }
+    SetLabelColour(Label3, c);
+    SetLabelText(Label3, QString::fromUtf8(m.text));
+}
+
+void TStatusPanel::SetGaugeProgress(std::int32_t value)
+{
+    Gauge1->SetProgress(value);
+}
+
+} // namespace porimogu

@@ -1,0 +1,35 @@
+#pragma once
+// Panel1 along the bottom of the main window: the time gauge and the three labels.
+#include "ports.h"
+
+#include <QFrame>
+
+class QLabel;
+
+namespace porimogu {
+
+class TGauge;
+
+class TStatusPanel : public QFrame, public StatusBar {
+    Q_OBJECT
+public:
+    explicit TStatusPanel(QWidget* parent = nullptr);
+
+    TGauge* Gauge1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+
+    // Setting a text or colour it already has changes nothing on screen.
+    void ShowTime(std::int32_t seconds) override;
+    void ShowWait(std::int32_t count) override;
+    void ShowPoints(std::int32_t points) override;
+    void ShowState(GameState state) override;
+    void SetGaugeProgress(std::int32_t value) override;
+
+private:
+    void SetLabelText(QLabel* label, const QString& text);
+    void SetLabelColour(QLabel* label, const QColor& colour);
+};
+
+} // namespace porimogu

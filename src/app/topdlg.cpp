@@ -1,0 +1,258 @@
+#include "topdlg.h"
+
+#include "msgbox.h"
+
+#include <QFile>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace porimogu {
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+constexpr int kCellInset = 2;
+
+QFont DialogFont(int pixelSize)
+{
+    QFont font(kFontFamily);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QString TopsFileName()
+{
+    return QString::fromLatin1(kTopsFileName);
+}
+
+} // namespace
+
+// --- TStringGrid -----------------------------------------------------------------
+
+TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
+    : QFrame(parent),
+      colCount_(colCount),
+      rowCount_(rowCount),
+      colWidths_(static_cast<std::size_t>(colCount), 64),
+      rowHeights_(static_cast<std::size_t>(rowCount), 24),
+      cells_(static_cast<std::size_t>(colCount * rowCount))
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TStringGrid::SetColWidth(int col, int width)
+{
+    colWidths_[static_cast<std::size_t>(col)] = width;
+    update();
+}
+
+void TStringGrid::SetRowHeight(int row, int height)
+{
+    rowHeights_[static_cast<std::size_t>(row)] = height;
+    update();
+}
+
+void TStringGrid::SetFixed(int cols, int rows)
+{
+    fixedCols_ = cols;
+    fixedRows_ = rows;
+    update();
+}
+
+std::size_t TStringGrid::Index(int col, int row) const
+{
+    return static_cast<std::size_t>(row * colCount_ + col);
+}
+
+QString TStringGrid::Cells(int col, int row) const
+{
+    return cells_[Index(col, row)];
+}
+
+void TStringGrid::SetCells(int col, int row, const QString& text)
+{
+    QString& cell = cells_[Index(col, row)];
+    if (cell != text) {
+        cell = text;
+        update();
+    }
+}
+
+void TStringGrid::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect client = contentsRect();
+    painter.setClipRect(client);
+    painter.fillRect(client, palette().color(QPalette::Base));
+
+    const QColor face = palette().color(QPalette::Button);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    int y = client.top();
+    for (int row = 0; row < rowCount_; ++row) {
+        const int height = RowHeight(row);
+        int x = client.left();
+        for (int col = 0; col < colCount_; ++col) {
+            const int width = ColWidth(col);
+            const QRect cell(x, y, width, height);
+            const bool fixed = row < fixedRows_ || col < fixedCols_;
+            if (fixed) {
+                painter.fillRect(cell, face);
+                if (row < fixedRows_) {  // the header row stands out as a raised strip
+                    painter.setPen(light);
+                    painter.drawLine(cell.topLeft(), cell.topRight());
+                    painter.drawLine(cell.topLeft(), cell.bottomLeft());
+                    painter.setPen(dark);
+                    painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+                    painter.drawLine(cell.topRight(), cell.bottomRight());
+                }
+            }
+            const QString& text = cells_[Index(col, row)];
+            if (!text.isEmpty()) {
+                painter.save();
+                painter.setClipRect(cell.intersected(client));
+                painter.setPen(palette().color(fixed ? QPalette::ButtonText : QPalette::Text));
+                painter.drawText(cell.adjusted(kCellInset, 0, 0, 0),
+                                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+                painter.restore();
+            }
+            x += width;
+        }
+        y += height;
+    }
+}
+
+// --- TTopDlg -----------------------------------------------------------------------
+
+TTopDlg::TTopDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("TopDlg"));
+    setWindowTitle(QStringLiteral("TopList Dialog"));
+    setFixedSize(336, 360);
+    setFont(DialogFont(12));
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setGeometry(0, 0, 336, 33);
+
+    Label1 = new QLabel(QStringLiteral("Tops-List"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont titleFont = DialogFont(24);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    Label1->setFont(titleFont);
+    QPalette titlePalette = Label1->palette();
+    titlePalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    Label1->setPalette(titlePalette);
+    Label1->setGeometry(Panel1->contentsRect());
+
+    SGrid = new TStringGrid(5, 11, this);
+    SGrid->setObjectName(QStringLiteral("SGrid"));
+    SGrid->setGeometry(8, 40, 313, 265);
+    SGrid->SetFixed(4, 1);
+    const int widths[] = {36, 128, 80, 67, 8};
+    for (int col = 0; col < 5; ++col)
+        SGrid->SetColWidth(col, widths[col]);
+    for (int row = 0; row < 11; ++row)
+        SGrid->SetRowHeight(row, row < 10 ? 24 : 21);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(168, 328, 155, 24);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &TTopDlg::OKBtnClick);
+
+    ClearBtn = new QPushButton(QStringLiteral("Clear"), this);
+    ClearBtn->setObjectName(QStringLiteral("ClearBtn"));
+    ClearBtn->setGeometry(8, 328, 75, 25);
+    ClearBtn->setAutoDefault(false);
+    connect(ClearBtn, &QPushButton::clicked, this, &TTopDlg::ClearBtnClick);
+
+    setTabOrder(OKBtn, ClearBtn);
+}
+
+int TTopDlg::ShowModal()
+{
+    FormShow();
+    if (const QScreen* screen = (parentWidget() ? parentWidget()->screen() : this->screen())) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    return exec() == mrOk ? mrOk : mrCancel;
+}
+
+void TTopDlg::FormShow()
+{
+    if (QFile::exists(TopsFileName()))
+        ScoreLines.LoadFromFile(TopsFileName());
+    else
+        FillDefaults(ScoreLines);
+    ScoreLines.Sort();
+    FillGrid(ScoreLines);
+}
+
+void TTopDlg::OKBtnClick()
+{
+    Guarded([this] {
+        ScoreLines.SaveToFile(TopsFileName());
+        done(mrOk);
+    });
+}
+
+void TTopDlg::ClearBtnClick()
+{
+    Guarded([this] {
+        FillDefaults(ScoreLines);
+        FillGrid(ScoreLines);
+        ScoreLines.SaveToFile(TopsFileName());
+    });
+}
+
+void TTopDlg::FillGrid(const ScoreList& lines)
+{
+    SGrid->SetCells(0, 0, QStringLiteral("Rank"));
+    SGrid->SetCells(1, 0, QStringLiteral("  Name"));
+    SGrid->SetCells(2, 0, QStringLiteral("  Points"));
+    SGrid->SetCells(3, 0, QStringLiteral("  Date"));
+    for (int r = 1; r <= 10; ++r) {
+        SGrid->SetCells(0, r, QString::fromLatin1(BlankPad(QByteArray::number(r), 5)));
+        SGrid->SetCells(1, r, FromShiftJis(CommaField(lines.Line(11 - r), 3)));
+        SGrid->SetCells(3, r, FromShiftJis(CommaField(lines.Line(11 - r), 2)));
+        const std::int32_t points = ReadWholeNumber(CommaField(lines.Line(11 - r), 1));
+        SGrid->SetCells(2, r, QString::fromLatin1(BlankPad(QByteArray::number(points), 8)));
+    }
+}
+
+void TTopDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    OKBtn->setFocus(Qt::OtherFocusReason);
+}
+
+void TTopDlg::keyPressEvent(QKeyEvent* event)
+{
+    // No Cancel button: Esc leaves the dialog open.
+    if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace porimogu

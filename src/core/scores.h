@@ -1,0 +1,79 @@
+#pragma once
+// The top-ten file Tops.dat: the score list with its file rules and order, the
+// default lines and the small routines that take score lines apart and build them.
+//
+// A score line is "points,date,name" (points ZeroPad'ed to 5 digits). Lines and names
+// are Shift-JIS bytes from file to file: nothing here re-encodes them. Lengths are
+// byte counts; fields are split at the comma byte, which no Shift-JIS trail byte can be.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace porimogu {
+
+// The file's name, in the working directory.
+inline constexpr char kTopsFileName[] = "Tops.dat";
+
+// Shift-JIS (code page 932) <-> text. ToShiftJis gives nothing when the text holds a
+// character that Shift-JIS cannot represent.
+QString FromShiftJis(const QByteArray& bytes);
+std::optional<QByteArray> ToShiftJis(const QString& text);
+
+// An ordered list of score lines, indexed from 0. Every failure throws GameError with
+// the game's own text.
+class ScoreList {
+public:
+    int Count() const { return static_cast<int>(lines_.size()); }
+    // Throws "ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています" for an index outside 0..Count()-1.
+    const QByteArray& Line(int index) const;
+    void Append(const QByteArray& line) { lines_.append(line); }
+    // The lines behind index move down by one. Same index error as Line.
+    void Remove(int index);
+    void Clear() { lines_.clear(); }
+    const QList<QByteArray>& Lines() const { return lines_; }
+
+    // Replaces the list with the file's text lines: a line ends at CR, LF or CR LF; a
+    // NUL byte ends the text; a final break adds no empty line. Throws
+    // "ﾌｧｲﾙ %s は開けません" when the file cannot be read; the list is then unchanged.
+    void LoadFromFile(const QString& fileName);
+    // Writes every line followed by CR LF, through a temporary file that replaces the
+    // old one only when everything was written. Throws "ﾌｧｲﾙ %s を作成できません"
+    // on failure; the old file is then untouched.
+    void SaveToFile(const QString& fileName) const;
+    // Ascending order of CompareScoreLines, by the game's quicksort (not stable).
+    void Sort();
+
+    // The text lines of a file's contents, by the rules of LoadFromFile.
+    static QList<QByteArray> SplitText(const QByteArray& text);
+
+private:
+    void CheckIndex(int index) const;
+
+    QList<QByteArray> lines_;
+};
+
+// Whole lines compared as text decoded from Shift-JIS, by Japanese collation with
+// letter case ignored: < 0, 0 or > 0. Never folds case byte by byte.
+int CompareScoreLines(const QByteArray& a, const QByteArray& b);
+
+// The n-th comma-separated field (n from 1); empty when n < 1, the text is empty or it
+// has fewer than n fields.
+QByteArray CommaField(const QByteArray& text, int n);
+// number in decimal, filled with "0" on the left to width; a longer text becomes width
+// "0" characters.
+QByteArray ZeroPad(std::int32_t number, int width);
+// text with blanks in front up to width bytes; a longer text is returned unchanged.
+QByteArray BlankPad(const QByteArray& text, int width);
+// A field read as a whole number (leading blanks, a sign and leading zeros allowed;
+// 32-bit range). Throws "'%s' は整数ではありません" otherwise.
+std::int32_t ReadWholeNumber(const QByteArray& field);
+
+// The 11 lines that stand for a missing or cleared file, in ascending order.
+const QList<QByteArray>& DefaultScoreLines();
+// Clears the list, then appends the default lines in their order.
+void FillDefaults(ScoreList& lines);
+
+} // namespace porimogu

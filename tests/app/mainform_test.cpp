@@ -1,0 +1,210 @@
+// The main window around the rules: key mapping, geometry, and what a frame shows.
+#include "framebuffers.h"
+#include "keys.h"
+#include "mainform.h"
+#include "statuspanel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace porimogu;
+
+namespace {
+
+// Every tile one flat colour of its own, never white.
+QColor TileColour(int n) { return QColor(n, 255 - n, (n * 7) % 256); }
+
+QImage SyntheticSheet()
+{
+    QImage sheet(256, 256, QImage::Format_RGB32);
+    for (int n = 0; n < 256; ++n)
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                sheet.setPixelColor(16 * (n % 16) + x, 16 * (n / 16) + y, TileColour(n));
+    return sheet;
+}
+
+struct NullSound : Sound {
+    void MessageBeep(unsigned) override {}
+};
+struct NullMusic : Music {
+    void RewindMedia() override {}
+    void PlayMedia() override {}
+    void PauseMedia() override {}
+    void StopMedia() override {}
+};
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        old_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP"));
+        QFile mid(QStringLiteral("game.mid"));  // present, so no message box at start
+        ASSERT_TRUE(mid.open(QIODevice::WriteOnly));
+        TMainForm::Options o;
+        o.openMusic = false;
+        o.startTimers = false;
+        o.sound = &sound_;
+        o.music = &music_;
+        form_ = std::make_unique<TMainForm>(0u, o);
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        QDir::setCurrent(old_);
+    }
+    Game& G() { return form_->GameRules(); }
+    void HideItems()
+    {
+        for (int i = 1; i < kActorCount; ++i) {
+            G().Actors()[i].Visible = 0;
+            G().Actors()[i].Ticks = 1;  // not a respawn tick
+        }
+    }
+    QColor FrontAt(int x, int y) const { return form_->Buffers().Front().pixelColor(x, y); }
+
+    QTemporaryDir dir_;
+    QString old_;
+    NullSound sound_;
+    NullMusic music_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+} // namespace
+
+TEST(KeyMapping, GameKeysAndKeypadWithNumLockOnAndOff)
+{
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Return, Qt::NoModifier), 13);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Enter, Qt::KeypadModifier), 13);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Escape, Qt::NoModifier), 27);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Left, Qt::NoModifier), 37);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Up, Qt::NoModifier), 38);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Right, Qt::NoModifier), 39);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Down, Qt::NoModifier), 40);
+    // NumLock on: the keypad gives digits.
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_2, Qt::KeypadModifier), 98);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_4, Qt::KeypadModifier), 100);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_6, Qt::KeypadModifier), 102);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_8, Qt::KeypadModifier), 104);
+    // NumLock off: the same keys arrive as arrows.
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Down, Qt::KeypadModifier), 40);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Up, Qt::KeypadModifier), 38);
+    // The digit row, other keypad keys and letters change no flag.
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_8, Qt::NoModifier), 0);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_5, Qt::KeypadModifier), 0);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Space, Qt::NoModifier), 0);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_A, Qt::NoModifier), 0);
+}
+
+TEST(KeyMapping, ShiftAloneVersusOtherModifiers)
+{
+    EXPECT_EQ(ShiftStateFor(Qt::Key_Shift, Qt::NoModifier, true), unsigned(ssShift));
+    EXPECT_EQ(ShiftStateFor(Qt::Key_Shift, Qt::ShiftModifier, false), 0u);
+    EXPECT_EQ(ShiftStateFor(Qt::Key_Right, Qt::ShiftModifier | Qt::KeypadModifier, true), unsigned(ssShift));
+    EXPECT_EQ(ShiftStateFor(Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier, true),
+              unsigned(ssShift | ssCtrl));
+    EXPECT_EQ(ShiftStateFor(Qt::Key_Control, Qt::ShiftModifier, true), unsigned(ssShift | ssCtrl));
+}
+
+TEST_F(MainFormTest, KeysSetFlagsAndAutoRepeatReleasesAreIgnored)
+{
+    QTest::keyPress(form_.get(), Qt::Key_Right);
+    EXPECT_TRUE(G().G().RightFlag);
+    // Xvfb sends a held key as release+press pairs marked as repeats.
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(form_.get(), &repeatRelease);
+    EXPECT_TRUE(G().G().RightFlag);
+    QTest::keyRelease(form_.get(), Qt::Key_Right);
+    EXPECT_FALSE(G().G().RightFlag);
+
+    QTest::keyPress(form_.get(), Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_TRUE(G().G().UpFlag);
+    QTest::keyPress(form_.get(), Qt::Key_Shift, Qt::NoModifier);
+    EXPECT_TRUE(G().G().ShiftFlag);
+    QTest::keyPress(form_.get(), Qt::Key_Control, Qt::ShiftModifier);
+    EXPECT_FALSE(G().G().ShiftFlag);
+    QTest::keyPress(form_.get(), Qt::Key_Return);
+    EXPECT_TRUE(G().G().StartRequest);
+}
+
+TEST_F(MainFormTest, WindowGeometryAndStartTexts)
+{
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    EXPECT_EQ(form_->windowTitle(), QStringLiteral("ぽっけの ぽりもぐ ゲーム"));
+    EXPECT_EQ(form_->centralWidget()->size(), QSize(632, 486));
+    EXPECT_EQ(form_->Bevel1->geometry(), QRect(16, 6, 600, 440));
+    EXPECT_EQ(form_->PlayField->geometry(), QRect(20, 10, 592, 432));
+    EXPECT_EQ(form_->Panel1->geometry(), QRect(0, 454, 632, 32));
+    EXPECT_EQ(form_->Panel1->Label1->text(), QStringLiteral("Time: 80 秒 "));
+    EXPECT_EQ(form_->Panel1->Label2->text(), QStringLiteral("Point: 1000 点 "));
+    EXPECT_EQ(form_->Panel1->Label3->text(), QStringLiteral("Label3"));
+    EXPECT_EQ(form_->Timer1->interval(), 40);
+    EXPECT_EQ(form_->Timer2->interval(), 1000);
+
+    // Only the status bar follows the window's size.
+    form_->resize(form_->width() + 100, form_->height() + 50);
+    QApplication::processEvents();
+    EXPECT_EQ(form_->Bevel1->geometry(), QRect(16, 6, 600, 440));
+    EXPECT_EQ(form_->PlayField->geometry(), QRect(20, 10, 592, 432));
+    EXPECT_EQ(form_->Panel1->geometry(), QRect(0, 504, 732, 32));
+}
+
+TEST_F(MainFormTest, FrameShowsFloorAndPlayerTilesInPlace)
+{
+    HideItems();
+    form_->Timer1Timer();
+    const QImage& front = form_->Buffers().Front();
+    ASSERT_EQ(front.size(), QSize(592, 432));
+    EXPECT_EQ(FrontAt(0, 0), TileColour(1));
+    EXPECT_EQ(FrontAt(591, 431), TileColour(1));
+    // ぽっけ stands at (280, 200) facing down: tiles 32, 33, 48, 49.
+    EXPECT_EQ(FrontAt(280, 200), TileColour(32));
+    EXPECT_EQ(FrontAt(296, 200), TileColour(33));
+    EXPECT_EQ(FrontAt(280, 216), TileColour(48));
+    EXPECT_EQ(FrontAt(311, 231), TileColour(49));
+    EXPECT_EQ(FrontAt(279, 200), TileColour(1));
+    EXPECT_EQ(FrontAt(312, 200), TileColour(1));
+}
+
+TEST_F(MainFormTest, LowerSpritesCoverHigherOnes)
+{
+    HideItems();
+    Actor& item = G().Actors()[1];
+    item = Actor{};
+    item.X = 280; item.Y = 210; item.BaseImage = 96; item.Image = 96; item.Size = 2;
+    item.Visible = 1; item.Ticks = 1;
+    G().SetState(GameState::Paused);  // items stand still
+    form_->Timer1Timer();
+    EXPECT_EQ(FrontAt(280, 210), TileColour(96));   // the lower item is in front
+    EXPECT_EQ(FrontAt(280, 205), TileColour(32));   // the player shows above it
+}
+
+TEST_F(MainFormTest, TrailOnlyWhilePlaying)
+{
+    HideItems();
+    G().G().TrailFlag = true;
+    G().SetState(GameState::Playing);
+    G().G().TimeLeft = 50;
+    G().G().WaitCount = 3;
+    form_->Timer1Timer();
+    G().G().RightFlag = true;
+    form_->Timer1Timer();  // moves 12 right; the old frame stays on the floor
+    EXPECT_NE(FrontAt(280, 200), TileColour(1));
+
+    G().G().RightFlag = false;
+    G().SetState(GameState::Paused);
+    form_->Timer1Timer();  // drawn over the smeared floor, then the floor is restored
+    form_->Timer1Timer();
+    EXPECT_EQ(FrontAt(280, 200), TileColour(1));
+}

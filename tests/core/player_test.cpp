@@ -1,0 +1,168 @@
+// The player's walk: keys, facing, borders, the Shift pose and the eat pose.
+#include "replay.h"
+
+#include <gtest/gtest.h>
+
+using namespace porimogu;
+using namespace porimogu::testing;
+
+namespace {
+
+constexpr std::uint16_t kShiftKey = 16;
+
+class PlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        r.StartUp();
+        ParkItems(r.game);
+    }
+    void Hold(std::initializer_list<std::uint16_t> keys)
+    {
+        for (auto k : keys)
+            r.game.FormKeyDown(k, 0);
+    }
+    void ReleaseAll()
+    {
+        for (auto k : {vk::Up, vk::Down, vk::Left, vk::Right})
+            r.game.FormKeyUp(k, 0);
+    }
+    // Moves the player with the given ticks counter before the step.
+    const Actor& Move(std::int32_t ticksBefore)
+    {
+        r.Player().Ticks = ticksBefore;
+        r.game.MovePlayer();
+        return r.Player();
+    }
+
+    Replay r;
+};
+
+} // namespace
+
+TEST_F(PlayerTest, OppositeKeysCancelAndTheLaterKeyOfUpLeftRightDownFaces)
+{
+    Hold({vk::Up, vk::Down});
+    EXPECT_EQ(Move(0).Y, 200);
+    EXPECT_EQ(r.Player().Mode, 2);
+    EXPECT_EQ(r.Player().Image, 38) << "odd tick: second walking step down";
+    EXPECT_EQ(Move(1).Image, 36);
+    ReleaseAll();
+
+    Hold({vk::Right, vk::Left});  // pressed in the other order: the test order decides
+    EXPECT_EQ(Move(0).X, 280);
+    EXPECT_EQ(r.Player().Mode, 3);
+    EXPECT_EQ(r.Player().Image, 70);
+    EXPECT_EQ(Move(1).Image, 68);
+}
+
+TEST_F(PlayerTest, DiagonalsMoveOnBothAxesAndFaceByTheFixedOrder)
+{
+    struct Case {
+        std::uint16_t a, b;
+        int dx, dy, mode, standing;
+    };
+    const Case cases[] = {
+        {vk::Up, vk::Right, 12, -12, 3, 64},
+        {vk::Numpad8, vk::Numpad4, -12, -12, 4, 72},
+        {vk::Left, vk::Down, -12, 12, 2, 32},
+        {vk::Numpad6, vk::Numpad2, 12, 12, 2, 32},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        r.Player().X = 280;
+        r.Player().Y = 200;
+        Hold({c.a, c.b});
+        const Actor& p = Move(1);
+        EXPECT_EQ(p.X, 280 + c.dx);
+        EXPECT_EQ(p.Y, 200 + c.dy);
+        EXPECT_EQ(p.Mode, c.mode);
+        EXPECT_EQ(p.Image, c.standing + 4);
+        ReleaseAll();
+        EXPECT_EQ(Move(2).Image, c.standing) << "released: standing frame, same facing";
+    }
+}
+
+TEST_F(PlayerTest, BordersClampWhileTheWalkingStepsGoOn)
+{
+    r.Player().X = 556;
+    r.Player().Y = 396;
+    Hold({vk::Right, vk::Down});
+    for (std::int32_t t = 0; t < 4; ++t) {
+        const Actor& p = Move(t);
+        EXPECT_EQ(p.X, 560);
+        EXPECT_EQ(p.Y, 400);
+        EXPECT_EQ(p.Image, t % 2 == 0 ? 38 : 36);
+    }
+    ReleaseAll();
+    r.Player().X = 5;
+    r.Player().Y = 11;
+    Hold({vk::Up, vk::Left});
+    for (std::int32_t t = 0; t < 2; ++t) {
+        const Actor& p = Move(t);
+        EXPECT_EQ(p.X, 0);
+        EXPECT_EQ(p.Y, 0);
+        EXPECT_EQ(p.Image, t % 2 == 0 ? 78 : 76);
+    }
+}
+
+TEST_F(PlayerTest, ShiftShowsThePoseStandingButNotWalking)
+{
+    // Facing none (fresh start-up): the pose, and it stays after Shift is released.
+    r.game.FormKeyDown(kShiftKey, ssShift);
+    EXPECT_EQ(Move(0).Image, 34);
+    r.game.FormKeyUp(kShiftKey, 0);
+    EXPECT_EQ(Move(1).Image, 34);
+
+    const struct {
+        std::uint16_t key;
+        int pose, walk;
+    } dirs[] = {{vk::Down, 34, 36}, {vk::Up, 42, 44}, {vk::Right, 66, 68}, {vk::Left, 74, 76}};
+    for (const auto& d : dirs) {
+        SCOPED_TRACE(d.key);
+        r.game.FormKeyDown(d.key, ssShift);
+        EXPECT_EQ(Move(1).Image, d.walk) << "Shift while walking: walking steps";
+        EXPECT_EQ(Move(2).Image, d.walk + 2);
+        r.game.FormKeyUp(d.key, ssShift);  // Shift still held
+        EXPECT_EQ(Move(3).Image, d.pose);
+        r.game.FormKeyUp(kShiftKey, 0);
+        EXPECT_EQ(Move(4).Image, d.pose - 2) << "Shift released: standing frame";
+    }
+}
+
+TEST_F(PlayerTest, EatPoseLastsUntilTheTicksReachAMultipleOfFour)
+{
+    r.game.SetState(GameState::Playing);
+    const auto eatAt = [&](std::int32_t playerTicks) {
+        r.Player().Ticks = playerTicks;
+        r.Player().Mode = 4;  // facing left before
+        r.Player().Image = 72;
+        r.Item(1).X = r.Player().X;
+        r.Item(1).Y = r.Player().Y;
+        r.Item(1).Ticks = 1;  // no respawn during the test
+    };
+
+    // Eaten in the tick that takes the counter to 8: no pose at all, facing down.
+    eatAt(7);
+    r.Step();
+    EXPECT_EQ(r.Item(1).Visible, 0);
+    EXPECT_EQ(r.Player().Image, 32);
+    EXPECT_EQ(r.Player().Mode, 0);
+    EXPECT_EQ(r.Player().Points, 0);
+
+    // Eaten in the tick that takes it to 9, walking right: pose for 9, 10, 11.
+    ParkItems(r.game);
+    eatAt(8);
+    r.game.FormKeyDown(vk::Right, 0);
+    for (int t = 9; t <= 11; ++t) {
+        r.Step();
+        EXPECT_EQ(r.Player().Image, 66) << t;
+        EXPECT_EQ(r.Player().Points, 255) << t;
+    }
+    r.Step();
+    EXPECT_EQ(r.Player().Image, 32) << "the ending tick shows the standing frame, key or not";
+    EXPECT_EQ(r.Player().Mode, 0);
+    EXPECT_EQ(r.Player().Points, 0);
+    r.Step();
+    EXPECT_EQ(r.Player().Image, 70) << "tick 13: walking right again";
+}

@@ -1,0 +1,262 @@
+// The end of a game: ranking, the name prompt, the new line in Tops.dat, the top list,
+// and the way back to waiting when any of it fails.
+#include "datetext.h"
+#include "game.h"
+#include "scorefiles.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace porimogu;
+using namespace porimogu::scorefiles;
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+// The window, the music player and the dialogs as RecordScore sees them; every call
+// goes into one log in order.
+class FakeShell final : public Window, public Music, public Dialogs {
+public:
+    void SetFrameTimerEnabled(bool enabled) override
+    {
+        log.push_back(enabled ? "timer on" : "timer off");
+        timerOn = enabled;
+    }
+    void CloseMainWindow() override { log.push_back("close"); }
+    void RewindMedia() override { log.push_back("rewind"); }
+    void PlayMedia() override { log.push_back("play"); }
+    void PauseMedia() override { log.push_back("pause"); }
+    void StopMedia() override
+    {
+        log.push_back("stop");
+        if (failStop)
+            throw EMCIDeviceError(QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません"));
+    }
+    QString PromptForText(const QString& caption, const QString& prompt, const QString& defaultText) override
+    {
+        log.push_back("prompt");
+        asked = {caption, prompt, defaultText};
+        if (onPrompt)
+            onPrompt();
+        return answer.value_or(defaultText);  // no answer: the player cancelled
+    }
+    void ShowTopList() override
+    {
+        log.push_back("toplist");
+        fileAtTopList = ReadAll("Tops.dat");
+    }
+    void ShowError(const QString& message) override
+    {
+        log.push_back("error");
+        errors.push_back(message);
+    }
+
+    Log log;
+    bool timerOn = true;
+    bool failStop = false;
+    std::optional<QString> answer;
+    std::function<void()> onPrompt;
+    QStringList asked;  // caption, prompt, default text of the last prompt
+    QByteArray fileAtTopList;
+    std::vector<QString> errors;
+};
+
+class RecordScore : public InScratchDir {
+protected:
+    void SetUp() override
+    {
+        InScratchDir::SetUp();
+        game_.G().SetDefaults();
+        SetDateTextSource([this] { return today_; }, [] { return DateTextLocaleFor(QLocale::c()); });
+    }
+    void TearDown() override
+    {
+        SetDateTextSource({}, {});
+        InScratchDir::TearDown();
+    }
+
+    // A finished game with `points`, recorded as the game loop does it.
+    void EndGame(std::int32_t points)
+    {
+        log_.clear();
+        game_.SetState(GameState::Over);
+        game_.G().Points = points;
+        game_.G().WaitCount = 0;
+        game_.UpdateGameState();
+    }
+    void WriteDefaults() { WriteAll("Tops.dat", FileOf(DefaultScoreLines())); }
+    QList<QByteArray> Lines() { return ScoreList::SplitText(ReadAll("Tops.dat")); }
+    void ExpectWaitingWithTimerOn()
+    {
+        EXPECT_EQ(game_.State(), GameState::Waiting);
+        EXPECT_EQ(game_.G().TimeLeft, 81);
+        EXPECT_EQ(game_.G().Points, 0);
+        EXPECT_EQ(game_.G().WaitCount, 5);
+        EXPECT_TRUE(shell_.timerOn);
+    }
+
+    QDate today_{1997, 11, 21};
+    FakeShell shell_;
+    Log& log_ = shell_.log;
+    Game game_{Ports{nullptr, nullptr, nullptr, &shell_, &shell_, &shell_}};
+};
+
+} // namespace
+
+TEST_F(RecordScore, WithoutTopsDatNothingIsAskedOrWrittenAndTheTopListShows)
+{
+    EndGame(5000);
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "toplist", "timer on"}));
+    EXPECT_FALSE(QFile::exists("Tops.dat"));
+    ExpectWaitingWithTimerOn();
+
+    game_.G().MusicFlag = false;
+    EndGame(5000);
+    EXPECT_EQ(log_, (Log{"timer off", "toplist", "timer on"}));
+}
+
+TEST_F(RecordScore, OnlyMorePointsThanTheSecondLineQualify)
+{
+    WriteDefaults();
+    EndGame(100);
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "toplist", "timer on"}));
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(DefaultScoreLines()));
+
+    EndGame(101);
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "prompt", "toplist", "timer on"}));
+    EXPECT_EQ(shell_.asked, (QStringList{"EnterName", "なまえをいれよう", "ぽっけ"}));
+    QList<QByteArray> expected = DefaultScoreLines().mid(1);
+    expected.append("00101,97/11/21," + Sjis("ぽっけ"));
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(expected));
+    EXPECT_EQ(shell_.fileAtTopList, FileOf(expected));  // written before the top list opens
+    ExpectWaitingWithTimerOn();
+}
+
+TEST_F(RecordScore, TheLineIsPointsDateOfNowAndName)
+{
+    WriteDefaults();
+    shell_.answer = QStringLiteral("abc");
+    shell_.onPrompt = [this] { today_ = QDate(1997, 11, 22); };  // midnight while typing
+    EndGame(1234);
+    EXPECT_EQ(Lines().last(), QByteArray("01234,97/11/22,abc"));
+    EXPECT_EQ(game_.G().PlayerName, QByteArray("abc"));
+}
+
+TEST_F(RecordScore, CancelRecordsTheRememberedName)
+{
+    WriteDefaults();
+    EndGame(500);  // cancelled
+    EXPECT_EQ(Lines().last(), "00500,97/11/21," + Sjis("ぽっけ"));
+
+    shell_.answer = QStringLiteral("みき");
+    EndGame(600);
+    EXPECT_EQ(Lines().last(), "00600,97/11/21," + Sjis("みき"));
+
+    shell_.answer.reset();
+    EndGame(700);
+    EXPECT_EQ(shell_.asked.value(2), QStringLiteral("みき"));
+    EXPECT_EQ(Lines().last(), "00700,97/11/21," + Sjis("みき"));
+    EXPECT_EQ(Lines().size(), 11);
+}
+
+TEST_F(RecordScore, NamesOfOneTo21ShiftJisBytesAreTakenOthersGiveTheRememberedOne)
+{
+    struct Case {
+        QString typed;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {QString(21, u'a'), true},
+        {QString(22, u'a'), false},
+        {QString(10, u'あ'), true},   // 20 bytes
+        {QString(11, u'あ'), false},  // 22 bytes
+        {QString(21, u'ｶ'), true},   // half-width katakana: one byte each
+        {QString(10, u'あ') + u'ｶ', true},
+        {QString(), false},
+        {QStringLiteral("a,b"), true},  // stored whole; readers see "a"
+        {QStringLiteral("a\nb"), false},  // would split the line
+        {QStringLiteral("caf\u00e9"), false},  // no Shift-JIS for it
+    };
+    for (const Case& c : cases) {
+        WriteDefaults();
+        game_.G().PlayerName = Sjis("ぽっけ");
+        shell_.answer = c.typed;
+        EndGame(2000);
+        const QByteArray stored = Lines().last().mid(15);
+        EXPECT_EQ(stored, c.accepted ? ToShiftJis(c.typed).value() : Sjis("ぽっけ")) << c.typed.toStdString();
+        EXPECT_EQ(game_.G().PlayerName, stored);
+    }
+}
+
+TEST_F(RecordScore, RanksAgainstTheFileAsStoredAndDropsItsFirstLine)
+{
+    // Unsorted, as files are after a recording whose top list was not closed by OK.
+    QList<QByteArray> stored = DefaultScoreLines().mid(1);
+    stored.prepend("00650,97/11/21,x");
+    WriteAll("Tops.dat", FileOf(stored));
+    EndGame(100);  // stored line 1 holds 100 (sorted, it would be 200)
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(stored));
+    EndGame(150);
+    QList<QByteArray> expected = stored.mid(1);  // the 650 line goes, not the lowest
+    expected.append("00150,97/11/21," + Sjis("ぽっけ"));
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(expected));
+
+    WriteAll("Tops.dat", FileOf({"00050,a,b", "00900,a,b", "00010,a,b"}));
+    EndGame(800);  // sorted, the second line would hold 50
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "toplist", "timer on"}));
+}
+
+TEST_F(RecordScore, AFailedSaveIsReportedAndLeavesTheFileAndTheGameWhole)
+{
+    WriteDefaults();
+    const QByteArray before = ReadAll("Tops.dat");
+    shell_.answer = QStringLiteral("abc");
+    {
+        ReadOnlyDir guard(dir_.path());
+        if (!guard.Holds())
+            GTEST_SKIP() << "cannot make a directory read-only here";
+        EndGame(3000);
+    }
+    EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("ﾌｧｲﾙ Tops.dat を作成できません")});
+    EXPECT_EQ(ReadAll("Tops.dat"), before);
+    EXPECT_EQ(game_.G().PlayerName, Sjis("ぽっけ"));
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "prompt", "error", "timer on"}));
+    ExpectWaitingWithTimerOn();
+}
+
+TEST_F(RecordScore, ABrokenFileOrPlayerIsReportedAndTheGameStillReturnsToWaiting)
+{
+    struct Case {
+        QByteArray file;
+        bool asDirectory;
+        QString error;
+    };
+    const Case cases[] = {
+        {"00100,97/11/21,x\r\n", false, QStringLiteral("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています")},
+        {"00100,a,b\r\nabc,97/11/21,x\r\n", false, QStringLiteral("'abc' は整数ではありません")},
+        {{}, true, QStringLiteral("ﾌｧｲﾙ Tops.dat は開けません")},
+    };
+    for (const Case& c : cases) {
+        QFile::remove("Tops.dat");
+        QDir().rmdir("Tops.dat");
+        if (c.asDirectory)
+            ASSERT_TRUE(QDir().mkdir("Tops.dat"));
+        else
+            WriteAll("Tops.dat", c.file);
+        shell_.errors.clear();
+        EndGame(5000);
+        EXPECT_EQ(shell_.errors, std::vector<QString>{c.error});
+        EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "timer on"}));
+        ExpectWaitingWithTimerOn();
+    }
+
+    QDir().rmdir("Tops.dat");
+    shell_.failStop = true;
+    shell_.errors.clear();
+    EndGame(5000);
+    EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
+    ExpectWaitingWithTimerOn();
+}

@@ -1,0 +1,237 @@
+// The score list, its file rules and order, and the score-line text routines.
+#include "scorefiles.h"
+#include "scores.h"
+
+#include <algorithm>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace porimogu;
+using namespace porimogu::scorefiles;
+
+namespace {
+
+// The default lines written out independently of the code's table.
+QByteArray ExpectedDefaultFile()
+{
+    const char* names[] = {"NewPlayer", "のろいのか", "そんなに", "どうして", "ものはない", "あゆみののろい",
+                           "おまえほど", "せかいのうちで", "かめさんよ", "かめよ", "もしもし"};
+    QByteArray text;
+    for (int i = 0; i < 11; ++i)
+        text += QByteArray::number(i * 100).rightJustified(5, '0') + ",97/11/21," + Sjis(names[i]) + "\r\n";
+    return text;
+}
+
+using ScoreFile = InScratchDir;
+
+// Files of this process cannot grow beyond `bytes` while alive: a write past the
+// limit fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+} // namespace
+
+TEST(CommaField, TakesFieldsByNumberAndGivesEmptyBeyond)
+{
+    const QByteArray line = Sjis("00900,97/11/21,かめよ");
+    EXPECT_EQ(CommaField(line, 1), "00900");
+    EXPECT_EQ(CommaField(line, 2), "97/11/21");
+    EXPECT_EQ(CommaField(line, 3), Sjis("かめよ"));
+    EXPECT_EQ(CommaField(line, 4), "");
+    EXPECT_EQ(CommaField(line, 0), "");
+    EXPECT_EQ(CommaField(",97/11/21,x", 1), "");
+    EXPECT_EQ(CommaField("a,,c", 2), "");
+    EXPECT_EQ(CommaField("00100,97/11/21,a,b", 3), "a");  // a comma in a name ends field 3
+    // ア and ヂ are 83 41 and 83 61: trail bytes that look like "A" and "a" pass whole.
+    EXPECT_EQ(CommaField("1,2," + Sjis("アヂ"), 3), QByteArray("\x83\x41\x83\x61"));
+}
+
+TEST(Padding, ZeroPadAndBlankPadWorkOnWidth)
+{
+    EXPECT_EQ(ZeroPad(7, 5), "00007");
+    EXPECT_EQ(ZeroPad(12345, 5), "12345");
+    EXPECT_EQ(ZeroPad(123456, 5), "00000");
+    EXPECT_EQ(ZeroPad(0, 5), "00000");
+    EXPECT_EQ(BlankPad("7", 5), "    7");
+    EXPECT_EQ(BlankPad("123456", 5), "123456");
+    EXPECT_EQ(BlankPad("100", 8), "     100");
+}
+
+TEST(ReadWholeNumber, ReadsDigitsWithLeadingZerosAndRefusesTheRest)
+{
+    EXPECT_EQ(ReadWholeNumber("00100"), 100);
+    EXPECT_EQ(ReadWholeNumber("-5"), -5);
+    EXPECT_EQ(ErrorOf([] { ReadWholeNumber("12x"); }), QStringLiteral("'12x' は整数ではありません"));
+    EXPECT_EQ(ErrorOf([] { ReadWholeNumber(""); }), QStringLiteral("'' は整数ではありません"));
+    EXPECT_EQ(ErrorOf([] { ReadWholeNumber("2147483648"); }), QStringLiteral("'2147483648' は整数ではありません"));
+    EXPECT_EQ(ErrorOf([] { ReadWholeNumber(Sjis("かめ")); }), QStringLiteral("'かめ' は整数ではありません"));
+}
+
+TEST(ScoreList, IndexOutsideTheListFails)
+{
+    ScoreList list;
+    const QString error = QStringLiteral("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています");
+    list.Append("a");
+    list.Append("b");
+    EXPECT_EQ(ErrorOf([&] { (void)list.Line(2); }), error);
+    EXPECT_EQ(ErrorOf([&] { (void)list.Line(-1); }), error);
+    EXPECT_EQ(ErrorOf([&] { list.Remove(2); }), error);
+    list.Remove(0);
+    EXPECT_EQ(list.Lines(), QList<QByteArray>{"b"});
+}
+
+TEST(ScoreList, TextLinesEndAtCrLfOrCrLfAndANulEndsTheText)
+{
+    const QList<QByteArray> three = {"a", "b", "c"};
+    EXPECT_EQ(ScoreList::SplitText("a\rb\rc"), three);
+    EXPECT_EQ(ScoreList::SplitText("a\r\nb\nc"), three);
+    EXPECT_EQ(ScoreList::SplitText(QByteArray("a\r\nb\r\nc\r\n\0d\r\n", 13)), three);
+    EXPECT_EQ(ScoreList::SplitText(""), QList<QByteArray>{});
+    EXPECT_EQ(ScoreList::SplitText("\r\n"), QList<QByteArray>{""});
+    EXPECT_EQ(ScoreList::SplitText("a\r\r\nb"), (QList<QByteArray>{"a", "", "b"}));
+}
+
+TEST_F(ScoreFile, SavedDefaultsAreTheElevenLinesInShiftJisWithCrLf)
+{
+    ScoreList list;
+    FillDefaults(list);
+    list.SaveToFile("Tops.dat");
+    EXPECT_EQ(ReadAll("Tops.dat"), ExpectedDefaultFile());
+}
+
+TEST_F(ScoreFile, LfOnlyAndMissingFinalBreakLoadLikeCrLf)
+{
+    QByteArray lf = ExpectedDefaultFile();
+    lf.replace("\r\n", "\n");
+    QByteArray noFinal = ExpectedDefaultFile();
+    noFinal.chop(2);
+    for (const QByteArray& text : {ExpectedDefaultFile(), lf, noFinal}) {
+        WriteAll("Tops.dat", text);
+        ScoreList list;
+        list.LoadFromFile("Tops.dat");
+        EXPECT_EQ(list.Lines(), DefaultScoreLines());
+    }
+}
+
+TEST_F(ScoreFile, LoadAndSaveCarryBytesThroughUnchanged)
+{
+    // Bytes that are not valid Shift-JIS survive a load and save untouched.
+    const QByteArray text = QByteArray("00100,97/11/21,\x82\xA0\xFF\x80z\r\n") + "\r\n" + "x,y\r\n";
+    WriteAll("Tops.dat", text);
+    ScoreList list;
+    list.LoadFromFile("Tops.dat");
+    EXPECT_EQ(list.Count(), 3);
+    list.SaveToFile("Tops.dat");
+    EXPECT_EQ(ReadAll("Tops.dat"), text);
+}
+
+TEST_F(ScoreFile, EmptyFileGivesAnEmptyListAndAnUnreadableOneFails)
+{
+    WriteAll("Tops.dat", "");
+    ScoreList list;
+    list.Append("kept");
+    list.LoadFromFile("Tops.dat");
+    EXPECT_EQ(list.Count(), 0);
+
+    list.Append("kept");
+    EXPECT_EQ(ErrorOf([&] { list.LoadFromFile("Missing.dat"); }), QStringLiteral("ﾌｧｲﾙ Missing.dat は開けません"));
+    EXPECT_EQ(list.Lines(), QList<QByteArray>{"kept"});
+    ASSERT_TRUE(QDir().mkdir("Dir.dat"));
+    EXPECT_EQ(ErrorOf([&] { list.LoadFromFile("Dir.dat"); }), QStringLiteral("ﾌｧｲﾙ Dir.dat は開けません"));
+}
+
+TEST_F(ScoreFile, ASaveThatFailsHalfWayLeavesTheOldFileWhole)
+{
+    const QByteArray old = ExpectedDefaultFile();
+    WriteAll("Tops.dat", old);
+    ScoreList list;
+    for (int i = 0; i < 100; ++i)
+        list.Append("00100,97/11/21," + QByteArray(20, 'x'));
+    QString error;
+    {
+        FileSizeLimit full(1024);
+        error = ErrorOf([&] { list.SaveToFile("Tops.dat"); });
+    }
+    EXPECT_EQ(error, QStringLiteral("ﾌｧｲﾙ Tops.dat を作成できません"));
+    EXPECT_EQ(ReadAll("Tops.dat"), old);
+    EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"Tops.dat"});  // no temp file left
+}
+
+TEST_F(ScoreFile, FailedSaveReportsAndLeavesNoTrace)
+{
+    // A directory in the file's place cannot be replaced. (A read-only directory with an
+    // old file in it is covered by the recording's tests.)
+    ASSERT_TRUE(QDir().mkdir("Dir.dat"));
+    ScoreList list;
+    FillDefaults(list);
+    EXPECT_EQ(ErrorOf([&] { list.SaveToFile("Dir.dat"); }), QStringLiteral("ﾌｧｲﾙ Dir.dat を作成できません"));
+    EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"Dir.dat"});
+}
+
+TEST(ScoreOrder, ComparesDecodedTextIgnoringCaseNeverFoldingTrailBytes)
+{
+    EXPECT_EQ(CompareScoreLines("00100,97/11/21,abc", "00100,97/11/21,ABC"), 0);
+    EXPECT_EQ(CompareScoreLines(Sjis("00100,97/11/21,ａｂ"), Sjis("00100,97/11/21,ＡＢ")), 0);
+    EXPECT_LT(CompareScoreLines("00650,97/11/21,x", "00700,97/11/21,a"), 0);
+    EXPECT_LT(CompareScoreLines("00100,97/11/21,z", "00100,97/11/22,a"), 0);
+    // アホ is 83 41 83 7A and ヂセ is 83 61 83 5A: equal if bytes were case-folded.
+    const QByteArray a = Sjis("00100,97/11/21,アホ");
+    const QByteArray b = Sjis("00100,97/11/21,ヂセ");
+    ScoreList list;
+    list.Append(b);
+    list.Append(a);
+    list.Sort();
+    EXPECT_EQ(list.Lines(), (QList<QByteArray>{a, b}));
+}
+
+TEST(ScoreOrder, SortPutsEveryPermutationOfTheDefaultsBackInTableOrder)
+{
+    QList<QByteArray> lines = DefaultScoreLines();
+    std::reverse(lines.begin(), lines.end());
+    for (int rotation = 0; rotation < 11; ++rotation) {
+        ScoreList list;
+        for (const QByteArray& line : lines)
+            list.Append(line);
+        list.Sort();
+        EXPECT_EQ(list.Lines(), DefaultScoreLines()) << "rotation " << rotation;
+        std::rotate(lines.begin(), lines.begin() + 3, lines.end());
+    }
+}
+
+TEST(ScoreOrder, LinesThatCompareEqualEndInTheQuicksortsOrder)
+{
+    // Middle pivot, two cursors: "AB" and "ab" compare equal and come out exchanged
+    // relative to a stable sort.
+    ScoreList list;
+    list.Append("00100,x,ab");
+    list.Append("00100,x,AB");
+    list.Append("00100,x,aa");
+    list.Sort();
+    EXPECT_EQ(list.Lines(), (QList<QByteArray>{"00100,x,aa", "00100,x,AB", "00100,x,ab"}));
+
+    ScoreList one;
+    one.Append("z");
+    one.Sort();
+    EXPECT_EQ(one.Lines(), QList<QByteArray>{"z"});
+}

@@ -1,0 +1,93 @@
+# Shared steps of the end-to-end tests: an X server of our own, the game started in a
+# scratch folder, windows found by title, keys typed, screenshots taken.
+set -euo pipefail
+
+E2E_GAME=$1
+E2E_ASSETS=$2
+E2E_PROBE=$3
+E2E_TMP=$(mktemp -d)
+E2E_PID=""
+E2E_XVFB=""
+
+e2e_cleanup() {
+  [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null || true
+  [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" 2>/dev/null || true
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
+      Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+      E2E_XVFB=$!
+      export DISPLAY=:$n
+      for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+      done
+      fail "Xvfb did not start"
+    fi
+  done
+  fail "no free display"
+}
+
+# start_game DIR: runs the game in DIR with no sound server and no session bus.
+start_game() {
+  (cd "$1" && exec env -u QT_QPA_PLATFORM -u PULSE_SERVER QT_QPA_PLATFORM=xcb "$E2E_GAME" >"$E2E_TMP/game.log" 2>&1) &
+  E2E_PID=$!
+}
+
+# wait_window REGEX [SECONDS]: prints the id of the first visible window whose title matches.
+wait_window() {
+  local id
+  for _ in $(seq $((${2:-10} * 10))); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# key WINDOW KEY...: gives WINDOW the keyboard and types the keys.
+key() {
+  local w=$1; shift
+  xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
+  xdotool key --clearmodifiers "$@"
+}
+
+# hold WINDOW KEY [SECONDS]: holds a game key across a few frame ticks; a tap shorter
+# than one tick leaves no trace in the game.
+hold() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  xdotool keydown "$2"
+  sleep "${3:-0.15}"
+  xdotool keyup "$2"
+}
+
+shot() { import -window root "$1"; }
+
+game_running() { kill -0 "$E2E_PID" 2>/dev/null; }
+
+# wait_exit SECONDS: true when the game has ended within that time.
+wait_exit() {
+  for _ in $(seq $(($1 * 20))); do
+    game_running || return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# dismiss_startup_boxes: answers the messages shown before the window (no music file,
+# no sound device) with Enter.
+dismiss_startup_boxes() {
+  local id
+  for _ in 1 2 3; do
+    id=$(wait_window '^porimogu$' 3) || return 0
+    key "$id" Return
+    sleep 0.3
+  done
+}

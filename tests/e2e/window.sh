@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The window opens with its floor and ぽっけ; the right arrow held moves ぽっけ right;
+# Escape while waiting ends the game; without game.bmp the error dialog ends it.
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+
+game=$E2E_TMP/game
+mkdir -p "$game"
+cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$game/"
+start_game "$game"
+dismiss_startup_boxes
+win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
+sleep 0.5
+
+shot "$E2E_TMP/a.png"
+floor=$("$E2E_PROBE" count "$E2E_TMP/a.png" "$game/game.bmp" 1)
+[ "$floor" -gt 600 ] || fail "floor not on screen ($floor tiles seen)"
+read -r x0 y0 m0 n0 < <("$E2E_PROBE" find "$E2E_TMP/a.png" "$game/game.bmp" 32)
+[ "$x0" -ge 0 ] || fail "ぽっけ not found facing down"
+echo "ぽっけ at $x0,$y0 ($m0/$n0 pixels)"
+
+xdotool windowfocus --sync "$win"
+xdotool keydown Right
+sleep 0.6
+xdotool keyup Right
+sleep 0.3
+shot "$E2E_TMP/b.png"
+read -r x1 y1 m1 n1 < <("$E2E_PROBE" find "$E2E_TMP/b.png" "$game/game.bmp" 64)
+[ "$x1" -ge 0 ] || fail "ぽっけ not found facing right"
+echo "ぽっけ now at $x1,$y1 ($m1/$n1 pixels)"
+[ "$x1" -gt $((x0 + 100)) ] || fail "ぽっけ did not walk right ($x0 -> $x1)"
+[ "$y1" -eq "$y0" ] || fail "ぽっけ left his row ($y0 -> $y1)"
+
+hold "$win" Escape
+wait_exit 1 || fail "Escape while waiting did not end the game within a second"
+
+# Without game.bmp: the error dialog, then the end.
+rm "$game/game.bmp"
+start_game "$game"
+dismiss_startup_boxes
+dlg=$(wait_window '^ｴﾗｰ$' 10) || fail "no error dialog without game.bmp"
+key "$dlg" Return
+wait_exit 3 || fail "the game did not end after the error dialog"
+echo "e2e window: 0 failed"

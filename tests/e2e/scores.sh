@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A real game ends through the menu, the score qualifies, a Japanese name is typed into
+# the input box, the top list is closed with OK, and the line is in Tops.dat.
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+
+game=$E2E_TMP/game
+mkdir -p "$game"
+cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$game/"
+# A top list whose tenth place is below zero, so that even a game of 0 points enters it.
+{
+  printf '00000,97/11/21,NewPlayer\r\n'
+  printf -- '-0001,97/11/21,low\r\n'
+  for p in 00200 00300 00400 00500 00600 00700 00800 00900 01000; do
+    printf '%s,97/11/21,p%s\r\n' "$p" "$p"
+  done
+} > "$game/Tops.dat"
+
+start_game "$game"
+dismiss_startup_boxes
+win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
+sleep 0.3
+hold "$win" Return            # start a game
+sleep 0.5
+key "$win" alt+g              # ゲーム (&G)
+sleep 0.3
+xdotool key q                 # やめる (&Q): the time runs out at the next tick
+name=$(wait_window '^EnterName$' 12) || fail "no name prompt after the game ended"
+xdotool windowfocus --sync "$name"
+xdotool key ctrl+a BackSpace
+xdotool type --delay 80 'ぽりabc'
+sleep 0.3
+xdotool key Return
+top=$(wait_window '^TopList Dialog$' 5) || fail "no top list after the name"
+sleep 0.3
+key "$top" Return             # OK saves the list sorted
+sleep 0.5
+
+[ -f "$game/Tops.dat" ] || fail "Tops.dat is gone"
+iconv -f CP932 -t UTF-8 "$game/Tops.dat" > "$E2E_TMP/tops.txt" || fail "Tops.dat is not Shift-JIS"
+grep -q ',ぽりabc'$'\r''$' "$E2E_TMP/tops.txt" || { cat -A "$E2E_TMP/tops.txt" >&2; fail "the name is not in Tops.dat"; }
+[ "$(wc -l < "$E2E_TMP/tops.txt")" -eq 11 ] || fail "Tops.dat does not hold 11 lines"
+head -n 1 "$E2E_TMP/tops.txt" | grep -q '^-0001,' || fail "the list was not sorted by OK"
+
+# Back to waiting: Escape ends the game.
+hold "$win" Escape
+wait_exit 2 || fail "the game did not return to waiting after the top list"
+echo "e2e scores: 0 failed"

@@ -1,0 +1,118 @@
+// What the player hears about from the window when game.mid is missing: the not-open
+// error at every new game, pause and resume while the music item is checked, and no
+// request at all while it is not.
+#include "mainform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace porimogu;
+
+namespace {
+
+struct NullSound : Sound {
+    void MessageBeep(unsigned) override {}
+};
+
+// Answers every modal box that opens while it lives and keeps their texts.
+class BoxAnswerer {
+public:
+    BoxAnswerer()
+    {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w)
+                return;
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                texts.push_back(box->text());
+            else if (auto* label = w->findChild<QLabel*>(QStringLiteral("Message")))
+                texts.push_back(label->text());
+            else
+                texts.push_back(w->windowTitle());
+            w->close();
+        });
+        timer_.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
+
+class MusicCallsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        old_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        QImage sheet(256, 256, QImage::Format_RGB32);
+        sheet.fill(QColor(10, 200, 10));
+        ASSERT_TRUE(sheet.save(QStringLiteral("game.bmp"), "BMP"));
+        TMainForm::Options o;
+        o.startTimers = false;
+        o.sound = &sound_;
+        {
+            BoxAnswerer startUp;  // "音楽データが ありません"
+            form_ = std::make_unique<TMainForm>(0u, o);
+            startUpTexts_ = startUp.texts;
+        }
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        QDir::setCurrent(old_);
+    }
+    void Tick() { form_->Timer1Timer(); }
+    // A new game, a pause, a resume: one tick each.
+    void PlayPauseResume()
+    {
+        form_->GameRules().G().StartRequest = true;
+        Tick();
+        form_->GameRules().G().PauseRequest = true;
+        Tick();
+        form_->GameRules().G().StartRequest = true;
+        Tick();
+    }
+
+    QTemporaryDir dir_;
+    QString old_;
+    NullSound sound_;
+    std::unique_ptr<TMainForm> form_;
+    QStringList startUpTexts_;
+};
+
+} // namespace
+
+TEST_F(MusicCallsTest, MissingMusicIsSaidAtStartAndAtEveryRequestWhileChecked)
+{
+    EXPECT_EQ(startUpTexts_, QStringList{QStringLiteral("音楽データが ありません")});
+    EXPECT_TRUE(form_->K2->isChecked());
+    BoxAnswerer boxes;
+    PlayPauseResume();
+    const QString notOpen = QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません.");
+    EXPECT_EQ(boxes.texts, (QStringList{notOpen, notOpen, notOpen}));
+    EXPECT_EQ(form_->GameRules().State(), GameState::Playing);  // each state change stood
+    form_->FormDestroy();
+    EXPECT_EQ(boxes.texts.size(), 4);
+}
+
+TEST_F(MusicCallsTest, UncheckedMusicMakesNoRequestForAWholeGame)
+{
+    form_->K2->trigger();
+    EXPECT_FALSE(form_->K2->isChecked());
+    EXPECT_FALSE(form_->GameRules().G().MusicFlag);
+    BoxAnswerer boxes;
+    PlayPauseResume();
+    form_->GameRules().KQ1Click();
+    Tick();  // over
+    EXPECT_EQ(form_->GameRules().State(), GameState::Over);
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(QLatin1Char('|')).toStdString();
+}

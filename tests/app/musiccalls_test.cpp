@@ -1,6 +1,7 @@
 // What the player hears about from the window when game.mid is missing: the not-open
 // error at every new game, pause and resume while the music item is checked, and no
 // request at all while it is not.
+#include "boxanswerer.h"
 #include "mainform.h"
 
 #include <QAbstractButton>
@@ -18,32 +19,6 @@ namespace {
 
 struct NullSound : Sound {
     void MessageBeep(unsigned) override {}
-};
-
-// Answers every modal box that opens while it lives and keeps their texts.
-class BoxAnswerer {
-public:
-    BoxAnswerer()
-    {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w)
-                return;
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                texts.push_back(box->text());
-            else if (auto* label = w->findChild<QLabel*>(QStringLiteral("Message")))
-                texts.push_back(label->text());
-            else
-                texts.push_back(w->windowTitle());
-            w->close();
-        });
-        timer_.start();
-    }
-    QStringList texts;
-
-private:
-    QTimer timer_;
 };
 
 class MusicCallsTest : public ::testing::Test {

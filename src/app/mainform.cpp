@@ -133,6 +133,14 @@ void TMainForm::BuildMenu()
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
+    // The drop-down menus are windows of their own and inherit no font from the bar:
+    // they take the window's, so that titles and items read alike.
+    auto menu = [this, bar](const char* name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        m->setFont(font());
+        return m;
+    };
     // A check drawn as a dot: each checkable item sits alone in a group that may be
     // left empty, so no item's check ever affects another's.
     auto radio = [this](QAction* a, bool checked) {
@@ -143,8 +151,7 @@ void TMainForm::BuildMenu()
         a->setChecked(checked);
     };
 
-    KG1 = bar->addMenu(QStringLiteral("ゲーム (&G)"));
-    KG1->setObjectName(QStringLiteral("KG1"));
+    KG1 = menu("KG1", QStringLiteral("ゲーム (&G)"));
     KS1 = item(KG1, "KS1", QStringLiteral("スタート (&S)"), &TMainForm::KS1Click);
     K1 = item(KG1, "K1", QStringLiteral("ていし (&P)"), &TMainForm::K1Click);
     radio(K1, false);
@@ -154,16 +161,14 @@ void TMainForm::BuildMenu()
     KG1->addSeparator()->setObjectName(QStringLiteral("N1"));
     KX1 = item(KG1, "KX1", QStringLiteral("おわり (&X)"), &TMainForm::KX1Click);
 
-    KO1 = bar->addMenu(QStringLiteral("せってい (&O)"));
-    KO1->setObjectName(QStringLiteral("KO1"));
+    KO1 = menu("KO1", QStringLiteral("せってい (&O)"));
     KV1 = item(KO1, "KV1", QStringLiteral("ゲームのはやさ (&V)"), &TMainForm::KV1Click);
     K2 = item(KO1, "K2", QStringLiteral("おんがくつき (&M)"), &TMainForm::K2Click);
     radio(K2, true);
     KS2 = item(KO1, "KS2", QStringLiteral("なにかへんだ (&S)"), &TMainForm::KS2Click);
     radio(KS2, false);
 
-    KH1 = bar->addMenu(QStringLiteral("へるぷ (&H)"));
-    KH1->setObjectName(QStringLiteral("KH1"));
+    KH1 = menu("KH1", QStringLiteral("へるぷ (&H)"));
     KK1 = item(KH1, "KK1", QStringLiteral("そうさのしかた (&K)"), &TMainForm::KK1Click);
     KV2 = item(KH1, "KV2", QStringLiteral("ヴァージョン (&V)"), &TMainForm::KV2Click);
 }
@@ -287,8 +292,11 @@ QString TMainForm::PromptForText(const QString& caption, const QString& prompt, 
 
 void TMainForm::ShowTopList()
 {
-    if (topDlg_)
-        topDlg_->ShowModal();
+    if (!topDlg_)
+        return;
+    topDlg_->ShowModal();
+    // The keyboard goes back to the game whatever the window manager does.
+    activateWindow();
 }
 
 void TMainForm::ShowError(const QString& message)

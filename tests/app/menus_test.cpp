@@ -32,13 +32,16 @@ using namespace porimogu;
 
 namespace {
 
+// Every tile one flat colour of its own, never white.
+QColor TileColour(int n) { return QColor(n, 255 - n, (n * 7) % 256); }
+
 QImage SyntheticSheet()
 {
     QImage sheet(256, 256, QImage::Format_RGB32);
     for (int n = 0; n < 256; ++n)
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                sheet.setPixelColor(16 * (n % 16) + x, 16 * (n / 16) + y, QColor(n, 255 - n, (n * 7) % 256));
+                sheet.setPixelColor(16 * (n % 16) + x, 16 * (n / 16) + y, TileColour(n));
     return sheet;
 }
 
@@ -231,6 +234,9 @@ TEST_F(MenusTest, TreeCaptionsOrderAndAccessLettersWithoutShortcuts)
     EXPECT_EQ(form_->KH1->actions(), (QList<QAction*>{form_->KK1, form_->KV2}));
 
     for (QMenu* menu : {form_->KG1, form_->KO1, form_->KH1}) {
+        // A drop-down is a window of its own: without its own font its items would come
+        // out in another face than the bar's titles.
+        EXPECT_EQ(menu->font(), bar->font()) << menu->title().toStdString();
         EXPECT_TRUE(menu->menuAction()->isEnabled());
         EXPECT_TRUE(menu->menuAction()->shortcuts().isEmpty());
         for (const QAction* a : menu->actions()) {
@@ -327,12 +333,18 @@ TEST_F(MenusTest, TopListOnlyWhileWaiting)
         if (s == GameState::Waiting) {
             ASSERT_EQ(seen.size(), 1u);
             EXPECT_EQ(seen[0].widget, top_);
-            EXPECT_TRUE(MainWindowActive());
         } else {
             EXPECT_TRUE(seen.empty());
         }
         EXPECT_EQ(G().State(), s);
     }
+}
+
+TEST_F(MenusTest, TopListClosedHandsTheKeyboardBackToTheGame)
+{
+    ASSERT_TRUE(MainWindowActive());
+    ASSERT_EQ(Run([&] { form_->K3->trigger(); }).size(), 1u);
+    EXPECT_TRUE(MainWindowActive());
 }
 
 TEST_F(MenusTest, SpeedDialogOpensBesideTheGameExceptWhilePlaying)
@@ -521,7 +533,7 @@ TEST_F(MenusTest, TrailSmearsTheFloorOnlyWhilePlayingAndCleansInTheFirstTickElse
     G().G().RightFlag = false;
     // ぽっけ has walked on from (280, 200): the frame still shows him where he stood.
     const QImage& front = form_->Buffers().Front();
-    EXPECT_NE(front.pixelColor(284, 204), QColor(1, 254, 7));
+    EXPECT_NE(front.pixelColor(284, 204), TileColour(1));  // tile 1: the floor
 
     form_->K1->trigger();  // pause
     form_->Timer1Timer();

@@ -1,6 +1,7 @@
 #include "aboutbox.h"
 
 #include "errors.h"
+#include "formutil.h"
 #include "msgbox.h"
 
 #include <QApplication>
@@ -9,14 +10,12 @@
 #include <QFile>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -24,16 +23,6 @@
 namespace porimogu {
 
 namespace {
-
-const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
-
-QFont PixelFont(int pixels, bool bold = false)
-{
-    QFont f(kFontFamily);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 // A panel with an optional single border line and an outer and inner bevel, each
 // raised, lowered or absent, drawn in the palette's light and shadow colours over the
@@ -88,21 +77,10 @@ private:
     int width_;
 };
 
-QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, kFixedTopDialogFlags)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -115,19 +93,19 @@ TAboutBox::TAboutBox(QWidget* parent)
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(PixelFont(12));
+    setFont(FormFont(12, false));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(78, 151, 64, 33);
-    OKButton->setFont(PixelFont(19));
+    OKButton->setFont(FormFont(19, false));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
 
     Panel1 = new BevelPanel(this, true, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::None, 2);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 209, 137);
-    Panel1->setFont(PixelFont(19));
+    Panel1->setFont(FormFont(19, false));
 
     ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
@@ -135,7 +113,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProgramIcon->setAlignment(Qt::AlignCenter);
 
     ProductName = MakeLabel(Panel1, "ProductName", 54, 8, QStringLiteral("ぽりもぐゲーム"));
-    ProductName->setFont(PixelFont(19, true));
+    ProductName->setFont(FormFont(19, true));
     QPalette yellow = ProductName->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     ProductName->setPalette(yellow);
@@ -156,7 +134,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     Panel2->setGeometry(24, 216, 185, 65);
 
     Label1 = MakeLabel(Panel2, "Label1", 24, 16, QStringLiteral("ゲームのはやさ  40"));
-    Label1->setFont(PixelFont(16));
+    Label1->setFont(FormFont(16, false));
     Label1->adjustSize();
 
     ScrollBar1 = new QScrollBar(Qt::Horizontal, Panel2);
@@ -181,18 +159,14 @@ void TAboutBox::SetFrameTimer(QTimer* timer)
 void TAboutBox::ShowSpeedDialog()
 {
     SetClientHeight(kSpeedHeight);
-    if (!isVisible())
-        CenterOnScreen();
-    show();
-    raise();
-    activateWindow();
+    ShowModeless(this);
 }
 
 void TAboutBox::ShowModalVersion()
 {
     if (isVisible())
         throw GameError(QStringLiteral("表示されているｳｨﾝﾄﾞｳをﾓｰﾀﾞﾙにすることはできません"));
-    CenterOnScreen();
+    CenterOnScreen(this);
     exec();
 }
 
@@ -221,12 +195,8 @@ void TAboutBox::OKButtonClick()
 
 void TAboutBox::keyPressEvent(QKeyEvent* event)
 {
-    // There is no Cancel button, so Esc closes nothing.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!SwallowPlainEscape(event))
+        QDialog::keyPressEvent(event);
 }
 
 void TAboutBox::showEvent(QShowEvent* event)
@@ -238,31 +208,12 @@ void TAboutBox::showEvent(QShowEvent* event)
 void TAboutBox::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
-    // Hand the keyboard back to the game so its keys never stay with a closed dialog.
-    if (!event->spontaneous() && parentWidget()) {
-        QWidget* owner = parentWidget()->window();
-        if (owner->isVisible())
-            owner->activateWindow();
-    }
+    ReturnKeyboardToOwner(this, event);
 }
 
 void TAboutBox::SetClientHeight(int height)
 {
     setFixedSize(kClientWidth, height);
-}
-
-void TAboutBox::CenterOnScreen()
-{
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // move() places the frame; before the first showing the frame is not known yet and
-    // the client size stands in for it.
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 void TAboutBox::LoadProgramIcon()

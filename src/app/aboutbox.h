@@ -63,7 +63,6 @@ protected:
 
 private:
     void SetClientHeight(int height);
-    void CenterOnScreen();
     void LoadProgramIcon();
 
     QPointer<QTimer> frameTimer_;

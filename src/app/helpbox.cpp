@@ -1,13 +1,12 @@
 #include "helpbox.h"
 
+#include "formutil.h"
 #include "msgbox.h"
 
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -68,18 +67,13 @@ QPlainTextEdit* MakeMemo(QWidget* page, const char* name, const QStringList& lin
 } // namespace
 
 THelpBox::THelpBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, kFixedTopDialogFlags)
 {
     setObjectName(QStringLiteral("HelpBox"));
     setWindowTitle(QStringLiteral("へるぷ"));
     setSizeGripEnabled(false);
     setFixedSize(466, 344);
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPixelSize(19);
-    f.setBold(true);
-    setFont(f);
+    setFont(FormFont(19, true));
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
@@ -109,11 +103,7 @@ THelpBox::THelpBox(QWidget* parent)
 
 void THelpBox::ShowHelp()
 {
-    if (!isVisible())
-        CenterOnScreen();
-    show();
-    raise();
-    activateWindow();
+    ShowModeless(this);
 }
 
 void THelpBox::Button1Click()
@@ -123,37 +113,14 @@ void THelpBox::Button1Click()
 
 void THelpBox::keyPressEvent(QKeyEvent* event)
 {
-    // There is no Cancel button, so Esc closes nothing.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!SwallowPlainEscape(event))
+        QDialog::keyPressEvent(event);
 }
 
 void THelpBox::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
-    // Hand the keyboard back to the game so its keys never stay with a closed dialog.
-    if (!event->spontaneous() && parentWidget()) {
-        QWidget* owner = parentWidget()->window();
-        if (owner->isVisible())
-            owner->activateWindow();
-    }
-}
-
-void THelpBox::CenterOnScreen()
-{
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // move() places the frame; before the first showing the frame is not known yet and
-    // the client size stands in for it.
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    ReturnKeyboardToOwner(this, event);
 }
 
 } // namespace porimogu

@@ -31,9 +31,6 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-
-private:
-    void CenterOnScreen();
 };
 
 } // namespace porimogu

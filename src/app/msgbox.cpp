@@ -1,5 +1,7 @@
 #include "msgbox.h"
 
+#include "formutil.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
@@ -23,8 +25,6 @@
 namespace porimogu {
 
 namespace {
-
-const QString kDialogFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 
 struct ButtonKind {
     MsgDlgButton bit;
@@ -120,9 +120,6 @@ void CentreAfterShow(QWidget* w)
     });
 }
 
-constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
 } // namespace
 
 // ---- Fonts and dialog units -------------------------------------------------------
@@ -142,8 +139,7 @@ QFont DialogFont()
     int dpi = 96;
     if (const QScreen* s = QGuiApplication::primaryScreen())
         dpi = qRound(s->logicalDotsPerInchY());
-    QFont f(kDialogFontFamily);
-    f.setPixelSize(qMax(1, MulDiv(9, dpi, 72)));
+    QFont f = FormFont(qMax(1, MulDiv(9, dpi, 72)));
     f.setWeight(QFont::Normal);
     f.setItalic(false);
     return f;
@@ -215,7 +211,7 @@ MessageLayout ComputeMessageLayout(DialogUnits du, QSize textSize, bool hasIcon,
 
 TMessageForm::TMessageForm(const QString& text, MsgDlgType type, unsigned buttons, int helpContext,
                            QWidget* parent)
-    : QDialog(parent, kDialogFlags), helpContext_(helpContext)
+    : QDialog(parent, kFixedDialogFlags), helpContext_(helpContext)
 {
     setObjectName(QStringLiteral("TMessageForm"));
     const QFont font = DialogFont();
@@ -369,7 +365,7 @@ QValidator::State ShiftJisValidator::validate(QString& input, int&) const
 
 bool QueryText(const QString& caption, const QString& prompt, QString& text)
 {
-    QDialog form(nullptr, kDialogFlags);
+    QDialog form(nullptr, kFixedDialogFlags);
     form.setObjectName(QStringLiteral("InputBox"));
     const QFont font = DialogFont();
     form.setFont(font);

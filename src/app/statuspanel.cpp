@@ -1,23 +1,12 @@
 #include "statuspanel.h"
 
+#include "formutil.h"
 #include "gauge.h"
 #include "messages.h"
 
 #include <QLabel>
 
 namespace porimogu {
-
-namespace {
-QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->setAttribute(Qt::WA_InputMethodEnabled, false);
-    l->adjustSize();
-    return l;
-}
-} // namespace
 
 TStatusPanel::TStatusPanel(QWidget* parent) : QFrame(parent)
 {
@@ -30,22 +19,25 @@ TStatusPanel::TStatusPanel(QWidget* parent) : QFrame(parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
     pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
     setPalette(pal);
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPixelSize(19);
-    f.setBold(true);
-    setFont(f);
+    setFont(FormFont(19, true));
 
     Gauge1 = new TGauge(this);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
     Gauge1->setGeometry(8, 8, 100, 19);
     Gauge1->SetForeColor(QColor(0, 255, 255));
-    Label1 = MakeLabel(this, "Label1", 112, 8, QStringLiteral("Time: 80 秒 "));
-    Label2 = MakeLabel(this, "Label2", 232, 8, QStringLiteral("Point: 1000 点 "));
+    // The labels only show text: they never take part in input-method composition.
+    const auto makeLabel = [this](const char* name, int x, const QString& text) {
+        QLabel* l = MakeLabel(this, name, x, 8, text);
+        l->setAttribute(Qt::WA_InputMethodEnabled, false);
+        return l;
+    };
+    Label1 = makeLabel("Label1", 112, QStringLiteral("Time: 80 秒 "));
+    Label2 = makeLabel("Label2", 232, QStringLiteral("Point: 1000 点 "));
     Label2->setAutoFillBackground(true);
     QPalette p2 = Label2->palette();
     p2.setColor(QPalette::Window, pal.color(QPalette::Button));
     Label2->setPalette(p2);
-    Label3 = MakeLabel(this, "Label3", 384, 8, QStringLiteral("Label3"));
+    Label3 = makeLabel("Label3", 384, QStringLiteral("Label3"));
     Label3->setAutoFillBackground(true);
 }
 

@@ -1,5 +1,6 @@
 #include "topdlg.h"
 
+#include "formutil.h"
 #include "msgbox.h"
 
 #include <QFile>
@@ -14,15 +15,7 @@ namespace porimogu {
 
 namespace {
 
-const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 constexpr int kCellInset = 2;
-
-QFont DialogFont(int pixelSize)
-{
-    QFont font(kFontFamily);
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 QString TopsFileName()
 {
@@ -137,7 +130,7 @@ TTopDlg::TTopDlg(QWidget* parent)
     setObjectName(QStringLiteral("TopDlg"));
     setWindowTitle(QStringLiteral("TopList Dialog"));
     setFixedSize(336, 360);
-    setFont(DialogFont(12));
+    setFont(FormFont(12));
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);
     pal.setColor(QPalette::ButtonText, Qt::black);
@@ -153,7 +146,7 @@ TTopDlg::TTopDlg(QWidget* parent)
     Label1 = new QLabel(QStringLiteral("Tops-List"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
-    QFont titleFont = DialogFont(24);
+    QFont titleFont = FormFont(24);
     titleFont.setBold(true);
     titleFont.setItalic(true);
     Label1->setFont(titleFont);

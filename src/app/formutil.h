@@ -1,0 +1,51 @@
+#pragma once
+// Small pieces the game's forms share: their font, their labels, the window flags of the
+// fixed dialogs, centring on the screen and handing the keyboard back to the owner.
+#include <QFont>
+#include <QString>
+#include <Qt>
+
+class QHideEvent;
+class QKeyEvent;
+class QLabel;
+class QWidget;
+
+namespace porimogu {
+
+// The window of a dialog the player cannot resize: a title bar with a close box only.
+inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                                     Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                                     Qt::MSWindowsFixedSizeDialogHint;
+// The same, kept above the game window while it is open beside it.
+inline constexpr Qt::WindowFlags kFixedTopDialogFlags = kFixedDialogFlags | Qt::WindowStaysOnTopHint;
+
+// "ＭＳ Ｐゴシック" at `pixelSize` pixels. Style and weight are left unset, so a widget
+// given this font takes them from its parent.
+QFont FormFont(int pixelSize);
+// The same with the weight set: bold, or explicitly regular when `bold` is false.
+QFont FormFont(int pixelSize, bool bold);
+
+// A label named `name` with `text`, its top-left at (x, y) in `parent`, sized to its text.
+// The label belongs to `parent`.
+QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text);
+
+// Moves the window so that its outer frame stands in the middle of the available area of
+// its owner's screen (the primary screen when it has no owner); does nothing when there
+// is no screen. Before the first showing the frame is unknown and the client size stands
+// in for it.
+void CenterOnScreen(QWidget* window);
+
+// Shows the window without making it modal, raised and active. A hidden window is
+// centred first (see CenterOnScreen); an open one stays where the player put it.
+void ShowModeless(QWidget* window);
+
+// For a dialog's hideEvent, after the base class has handled it: when the program hid
+// the dialog (not the window system) and the owner's window is visible, that window
+// becomes active again, so the game's keys never stay with a closed dialog.
+void ReturnKeyboardToOwner(QWidget* dialog, const QHideEvent* event);
+
+// For dialogs without a Cancel button: true when `event` is Esc without modifiers, which
+// is then accepted and must go no further (Esc closes nothing); false otherwise.
+bool SwallowPlainEscape(QKeyEvent* event);
+
+} // namespace porimogu

@@ -70,6 +70,20 @@ hold() {
 
 shot() { import -window root "$1"; }
 
+# find_sprite SHOT TILE: prints "x y matched total" of the 2x2 sprite TILE of game.bmp in
+# a fresh screenshot. Items roam and may cover the sprite for a moment, so it looks again
+# a few times before it gives up (x is then -1).
+find_sprite() {
+  local r
+  for _ in 1 2 3 4 5 6 7 8; do
+    shot "$1"
+    r=$("$E2E_PROBE" find "$1" "$E2E_SHEET" "$2") || true
+    if [ "${r%% *}" -ge 0 ] 2>/dev/null; then echo "$r"; return 0; fi
+    sleep 0.25
+  done
+  echo "-1 -1 0 0"
+}
+
 game_running() { kill -0 "$E2E_PID" 2>/dev/null; }
 
 # wait_exit SECONDS: true when the game has ended within that time.

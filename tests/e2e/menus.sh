@@ -66,21 +66,10 @@ choose() {
   sleep 0.2
 }
 
-# find_sprite TILE: "x y" of ぽっけ's 2x2 sprite TILE on screen; items roam over him now
-# and then, so a few screenshots are tried.
-find_sprite() {
-  local x y m n
-  for _ in $(seq 10); do
-    shot "$E2E_TMP/find.png"
-    read -r x y m n < <("$E2E_PROBE" find "$E2E_TMP/find.png" "$game/game.bmp" "$1")
-    if [ "$x" -ge 0 ]; then echo "$x $y"; return 0; fi
-    sleep 0.2
-  done
-  echo "-1 -1"
-}
+E2E_SHEET=$game/game.bmp
 
 expect_state waiting
-read -r x0 y0 < <(find_sprite 32)
+read -r x0 y0 _ < <(find_sprite "$E2E_TMP/find.png" 32)
 [ "$x0" -ge 0 ] || fail "ぽっけ not found facing down"
 
 # Help beside the waiting game: the game goes on behind it, OK closes it.
@@ -99,7 +88,7 @@ sleep 0.3
 xdotool keydown Right
 sleep 0.6
 xdotool keyup Right
-read -r x1 y1 < <(find_sprite 64)
+read -r x1 y1 _ < <(find_sprite "$E2E_TMP/find.png" 64)
 [ "$x1" -ge 0 ] || fail "ぽっけ not found facing right after the menu and the help"
 [ "$x1" -gt $((x0 + 100)) ] || fail "the arrow key did not steer ぽっけ after the menu ($x0 -> $x1)"
 [ "$y1" -eq "$y0" ] || fail "ぽっけ left his row ($y0 -> $y1)"

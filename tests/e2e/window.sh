@@ -12,10 +12,11 @@ dismiss_startup_boxes
 win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
 sleep 0.5
 
+E2E_SHEET=$game/game.bmp
 shot "$E2E_TMP/a.png"
 floor=$("$E2E_PROBE" count "$E2E_TMP/a.png" "$game/game.bmp" 1)
 [ "$floor" -gt 600 ] || fail "floor not on screen ($floor tiles seen)"
-read -r x0 y0 m0 n0 < <("$E2E_PROBE" find "$E2E_TMP/a.png" "$game/game.bmp" 32)
+read -r x0 y0 m0 n0 < <(find_sprite "$E2E_TMP/a.png" 32)
 [ "$x0" -ge 0 ] || fail "ぽっけ not found facing down"
 echo "ぽっけ at $x0,$y0 ($m0/$n0 pixels)"
 
@@ -24,8 +25,7 @@ xdotool keydown Right
 sleep 0.6
 xdotool keyup Right
 sleep 0.3
-shot "$E2E_TMP/b.png"
-read -r x1 y1 m1 n1 < <("$E2E_PROBE" find "$E2E_TMP/b.png" "$game/game.bmp" 64)
+read -r x1 y1 m1 n1 < <(find_sprite "$E2E_TMP/b.png" 64)
 [ "$x1" -ge 0 ] || fail "ぽっけ not found facing right"
 echo "ぽっけ now at $x1,$y1 ($m1/$n1 pixels)"
 [ "$x1" -gt $((x0 + 100)) ] || fail "ぽっけ did not walk right ($x0 -> $x1)"

@@ -31,8 +31,15 @@ QByteArray NameToRecord(const QString& typed, const QByteArray& remembered)
 void Game::RecordScore()
 {
     ports_.window->SetFrameTimerEnabled(false);
-    if (g_.MusicFlag)
-        ports_.music->StopMedia();
+    if (g_.MusicFlag) {
+        // A player that was never opened must not cost the child the score: its
+        // failure is said, and the recording goes on.
+        try {
+            ports_.music->StopMedia();
+        } catch (const GameError& e) {
+            ports_.dialogs->ShowError(e.message());
+        }
+    }
 
     ScoreList lines;
     const QString fileName = QString::fromLatin1(kTopsFileName);

@@ -260,3 +260,15 @@ TEST_F(RecordScore, ABrokenFileOrPlayerIsReportedAndTheGameStillReturnsToWaiting
     EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
     ExpectWaitingWithTimerOn();
 }
+
+TEST_F(RecordScore, AMusicStopThatFailsIsSaidAndTheScoreIsStillRecorded_MissingMusicLostTheScore)
+{
+    WriteDefaults();
+    shell_.failStop = true;
+    shell_.answer = QStringLiteral("abc");
+    EndGame(5000);
+    EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "prompt", "toplist", "timer on"}));
+    EXPECT_TRUE(ReadAll("Tops.dat").contains(",abc\r\n"));
+    ExpectWaitingWithTimerOn();
+}

@@ -1,0 +1,64 @@
+// One whole frame as the window makes it: the rules' tick drawing real tiles into the
+// back buffer, the copy of the visible region into the front image, and the restore of
+// the floor. The tiles come from a sheet of flat opaque squares with a transparent
+// corner, so the masked draw takes both of its paths.
+#include "framebuffers.h"
+#include "game.h"
+#include "nullports.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace porimogu;
+
+QImage BenchSheet()
+{
+    QImage sheet(256, 256, QImage::Format_RGB32);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            sheet.setPixel(x, y, (x % 16 < 4 && y % 16 < 4) ? qRgb(255, 255, 255) : qRgb(x, y, 128));
+    return sheet;
+}
+
+void BM_ShellFrame(benchmark::State& state)
+{
+    FrameBuffers buffers;
+    NullStatus status;
+    NullSound sound;
+    NullMusic music;
+    NullWindow window;
+    NullDialogs dialogs;
+    buffers.SizeBuffers();
+    buffers.Tiles().CutFrom(BenchSheet());
+    buffers.DrawFloor();
+    buffers.DrawBackground();
+    Game game(Ports{&buffers, &status, &sound, &music, &window, &dialogs});
+    game.G().SetDefaults();
+    game.Rng().SetSeed(12345);
+    game.SetupActors();
+    game.G().StartRequest = true;
+    game.Timer1Timer();
+    game.FormKeyDown(vk::Right, 0);
+    for (auto _ : state) {
+        game.G().TimeLeft = 81;
+        for (Actor& a : game.Actors())
+            a.Visible = 1;
+        game.Timer1Timer();
+        benchmark::DoNotOptimize(buffers.Front().constBits());
+    }
+}
+BENCHMARK(BM_ShellFrame);
+
+void BM_CutTileSheet(benchmark::State& state)
+{
+    const QImage sheet = BenchSheet();
+    TileSheet tiles;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tiles.CutFrom(sheet));
+}
+BENCHMARK(BM_CutTileSheet);
+
+} // namespace
+
+BENCHMARK_MAIN();

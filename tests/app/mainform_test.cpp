@@ -1,4 +1,5 @@
 // The main window around the rules: key mapping, geometry, and what a frame shows.
+#include "appfakes.h"
 #include "framebuffers.h"
 #include "keys.h"
 #include "mainform.h"
@@ -15,39 +16,15 @@
 #include <gtest/gtest.h>
 
 using namespace porimogu;
+using namespace porimogu::testing;
 
 namespace {
-
-// Every tile one flat colour of its own, never white.
-QColor TileColour(int n) { return QColor(n, 255 - n, (n * 7) % 256); }
-
-QImage SyntheticSheet()
-{
-    QImage sheet(256, 256, QImage::Format_RGB32);
-    for (int n = 0; n < 256; ++n)
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                sheet.setPixelColor(16 * (n % 16) + x, 16 * (n / 16) + y, TileColour(n));
-    return sheet;
-}
-
-struct NullSound : Sound {
-    void MessageBeep(unsigned) override {}
-};
-struct NullMusic : Music {
-    void RewindMedia() override {}
-    void PlayMedia() override {}
-    void PauseMedia() override {}
-    void StopMedia() override {}
-};
 
 class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(dir_.IsValid());
         ASSERT_TRUE(SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP"));
         QFile mid(QStringLiteral("game.mid"));  // present, so no message box at start
         ASSERT_TRUE(mid.open(QIODevice::WriteOnly));
@@ -61,7 +38,6 @@ protected:
     void TearDown() override
     {
         form_.reset();
-        QDir::setCurrent(old_);
     }
     Game& G() { return form_->GameRules(); }
     void HideItems()
@@ -73,8 +49,7 @@ protected:
     }
     QColor FrontAt(int x, int y) const { return form_->Buffers().Front().pixelColor(x, y); }
 
-    QTemporaryDir dir_;
-    QString old_;
+    ScratchDir dir_;
     NullSound sound_;
     NullMusic music_;
     std::unique_ptr<TMainForm> form_;

@@ -1,6 +1,7 @@
 // The menu bar of the main window: its tree, the checks of its three radio items, and
 // what each command does in each game state, down to the dialogs it opens.
 #include "aboutbox.h"
+#include "appfakes.h"
 #include "framebuffers.h"
 #include "helpbox.h"
 #include "mainform.h"
@@ -29,34 +30,9 @@
 #include <memory>
 
 using namespace porimogu;
+using namespace porimogu::testing;
 
 namespace {
-
-// Every tile one flat colour of its own, never white.
-QColor TileColour(int n) { return QColor(n, 255 - n, (n * 7) % 256); }
-
-QImage SyntheticSheet()
-{
-    QImage sheet(256, 256, QImage::Format_RGB32);
-    for (int n = 0; n < 256; ++n)
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                sheet.setPixelColor(16 * (n % 16) + x, 16 * (n / 16) + y, TileColour(n));
-    return sheet;
-}
-
-struct NullSound : Sound {
-    void MessageBeep(unsigned) override {}
-};
-
-// Every request the game makes of the media player, in order.
-struct RecordingMusic : Music {
-    void RewindMedia() override { calls << QStringLiteral("Rewind"); }
-    void PlayMedia() override { calls << QStringLiteral("Play"); }
-    void PauseMedia() override { calls << QStringLiteral("Pause"); }
-    void StopMedia() override { calls << QStringLiteral("Stop"); }
-    QStringList calls;
-};
 
 // What a menu item looks like when its menu draws it.
 struct DrawnItem {
@@ -105,9 +81,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(dir_.IsValid());
         ASSERT_TRUE(SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP"));
         QFile mid(QStringLiteral("game.mid"));  // present, so no message box at start
         ASSERT_TRUE(mid.open(QIODevice::WriteOnly));
@@ -116,7 +90,6 @@ protected:
     void TearDown() override
     {
         form_.reset();
-        QDir::setCurrent(old_);
     }
 
     // A main window with its three dialogs, shown and active, as the program has it.
@@ -183,8 +156,7 @@ protected:
 
     bool FloorIsClean() { return form_->Buffers().Back() == form_->Buffers().Background(); }
 
-    QTemporaryDir dir_;
-    QString old_;
+    ScratchDir dir_;
     NullSound sound_;
     RecordingMusic music_;
     std::unique_ptr<TMainForm> form_;

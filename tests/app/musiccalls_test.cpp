@@ -1,6 +1,7 @@
 // What the player hears about from the window when game.mid is missing: the not-open
 // error at every new game, pause and resume while the music item is checked, and no
 // request at all while it is not.
+#include "appfakes.h"
 #include "boxanswerer.h"
 #include "mainform.h"
 
@@ -14,20 +15,15 @@
 #include <gtest/gtest.h>
 
 using namespace porimogu;
+using namespace porimogu::testing;
 
 namespace {
-
-struct NullSound : Sound {
-    void MessageBeep(unsigned) override {}
-};
 
 class MusicCallsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(dir_.IsValid());
         QImage sheet(256, 256, QImage::Format_RGB32);
         sheet.fill(QColor(10, 200, 10));
         ASSERT_TRUE(sheet.save(QStringLiteral("game.bmp"), "BMP"));
@@ -43,7 +39,6 @@ protected:
     void TearDown() override
     {
         form_.reset();
-        QDir::setCurrent(old_);
     }
     void Tick() { form_->Timer1Timer(); }
     // A new game, a pause, a resume: one tick each.
@@ -57,8 +52,7 @@ protected:
         Tick();
     }
 
-    QTemporaryDir dir_;
-    QString old_;
+    ScratchDir dir_;
     NullSound sound_;
     std::unique_ptr<TMainForm> form_;
     QStringList startUpTexts_;

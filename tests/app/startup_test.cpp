@@ -1,5 +1,6 @@
 // Start-up with files that are missing or cannot be used: the right message once, and
 // a game that either ends at its first tick or plays on in silence.
+#include "appfakes.h"
 #include "boxanswerer.h"
 #include "mainform.h"
 
@@ -9,25 +10,19 @@
 #include <gtest/gtest.h>
 
 using namespace porimogu;
+using namespace porimogu::testing;
 
 namespace {
-
-struct NullSound : Sound {
-    void MessageBeep(unsigned) override {}
-};
 
 class StartUpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(dir_.IsValid());
     }
     void TearDown() override
     {
         form_.reset();
-        QDir::setCurrent(old_);
     }
     static void Write(const char* name, const QByteArray& bytes)
     {
@@ -51,8 +46,7 @@ protected:
         return boxes.texts;
     }
 
-    QTemporaryDir dir_;
-    QString old_;
+    ScratchDir dir_;
     NullSound sound_;
     std::unique_ptr<TMainForm> form_;
 };

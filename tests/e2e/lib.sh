@@ -19,20 +19,28 @@ trap e2e_cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
-      Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-      E2E_XVFB=$!
-      export DISPLAY=:$n
-      for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-      done
-      fail "Xvfb did not start"
+  # Xvfb picks a free display itself and writes its number once it is ready, so runs
+  # side by side (or another X server on this machine) never share a display.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+  E2E_XVFB=$!
+  for _ in $(seq 100); do
+    if [ -s "$E2E_TMP/display" ]; then
+      export DISPLAY=:$(head -n 1 "$E2E_TMP/display")
+      xdpyinfo >/dev/null 2>&1 && return 0
     fi
+    kill -0 "$E2E_XVFB" 2>/dev/null || fail "Xvfb did not start"
+    sleep 0.1
   done
-  fail "no free display"
+  fail "Xvfb did not start"
+}
+
+# new_game_dir: prints a fresh folder holding the generated game.bmp and game.mid, and
+# points the sprite search at its tile sheet.
+new_game_dir() {
+  local dir=$E2E_TMP/game
+  mkdir -p "$dir"
+  cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$dir/"
+  echo "$dir"
 }
 
 # start_game DIR: runs the game in DIR with no sound server and no session bus.

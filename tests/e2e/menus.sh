@@ -8,9 +8,8 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-game=$E2E_TMP/game
-mkdir -p "$game"
-cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$game/"
+game=$(new_game_dir)
+E2E_SHEET=$game/game.bmp
 start_game "$game"
 dismiss_startup_boxes
 win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
@@ -65,8 +64,6 @@ choose() {
   xdotool key "$2"
   sleep 0.2
 }
-
-E2E_SHEET=$game/game.bmp
 
 expect_state waiting
 read -r x0 y0 _ < <(find_sprite "$E2E_TMP/find.png" 32)

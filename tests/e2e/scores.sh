@@ -4,9 +4,8 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-game=$E2E_TMP/game
-mkdir -p "$game"
-cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$game/"
+game=$(new_game_dir)
+E2E_SHEET=$game/game.bmp
 # A top list whose tenth place is below zero, so that even a game of 0 points enters it.
 {
   printf '00000,97/11/21,NewPlayer\r\n'

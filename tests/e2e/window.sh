@@ -4,15 +4,13 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-game=$E2E_TMP/game
-mkdir -p "$game"
-cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$game/"
+game=$(new_game_dir)
+E2E_SHEET=$game/game.bmp
 start_game "$game"
 dismiss_startup_boxes
 win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
 sleep 0.5
 
-E2E_SHEET=$game/game.bmp
 shot "$E2E_TMP/a.png"
 floor=$("$E2E_PROBE" count "$E2E_TMP/a.png" "$game/game.bmp" 1)
 [ "$floor" -gt 600 ] || fail "floor not on screen ($floor tiles seen)"

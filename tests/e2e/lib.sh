@@ -1,6 +1,9 @@
 # Shared steps of the end-to-end tests: an X server of our own, the game started in a
 # scratch folder, windows found by title, keys typed, screenshots taken.
 set -euo pipefail
+# The X tools read and type the game's Japanese titles and texts only in a UTF-8 locale;
+# a machine with no locale set up (plain POSIX) would make every window look absent.
+export LC_ALL=C.UTF-8
 
 E2E_GAME=$1
 E2E_ASSETS=$2

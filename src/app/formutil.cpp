@@ -1,5 +1,7 @@
 #include "formutil.h"
 
+#include <QApplication>
+
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -70,6 +72,14 @@ bool SwallowPlainEscape(QKeyEvent* event)
         return true;
     }
     return false;
+}
+
+ReactivateAfterModal::ReactivateAfterModal() : previous_(QApplication::activeWindow()) {}
+
+ReactivateAfterModal::~ReactivateAfterModal()
+{
+    if (previous_ && previous_->isVisible())
+        previous_->activateWindow();
 }
 
 } // namespace porimogu

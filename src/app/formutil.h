@@ -2,13 +2,14 @@
 // Small pieces the game's forms share: their font, their labels, the window flags of the
 // fixed dialogs, centring on the screen and handing the keyboard back to the owner.
 #include <QFont>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <Qt>
 
 class QHideEvent;
 class QKeyEvent;
 class QLabel;
-class QWidget;
 
 namespace porimogu {
 
@@ -43,6 +44,20 @@ void ShowModeless(QWidget* window);
 // the dialog (not the window system) and the owner's window is visible, that window
 // becomes active again, so the game's keys never stay with a closed dialog.
 void ReturnKeyboardToOwner(QWidget* dialog, const QHideEvent* event);
+
+// Held around a modal box's message loop: when the box is gone, the window that was
+// active before it (the game, as a rule) is activated again, whatever the window
+// manager would otherwise give the keyboard to.
+class ReactivateAfterModal {
+public:
+    ReactivateAfterModal();
+    ~ReactivateAfterModal();
+    ReactivateAfterModal(const ReactivateAfterModal&) = delete;
+    ReactivateAfterModal& operator=(const ReactivateAfterModal&) = delete;
+
+private:
+    QPointer<QWidget> previous_;
+};
 
 // For dialogs without a Cancel button: true when `event` is Esc without modifiers, which
 // is then accepted and must go no further (Esc closes nothing); false otherwise.

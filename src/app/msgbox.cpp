@@ -320,6 +320,7 @@ void TMessageForm::showEvent(QShowEvent* event)
 
 int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext)
 {
+    const ReactivateAfterModal reactivate;
     TMessageForm form(text, type, buttons, helpContext);
     return form.exec();
 }
@@ -403,6 +404,7 @@ bool QueryText(const QString& caption, const QString& prompt, QString& text)
     edit->setFocus();
     CentreBeforeShow(&form);
     // Esc and the close box reject: any result but mrOk leaves the text as it was.
+    const ReactivateAfterModal reactivate;
     if (form.exec() != mrOk)
         return false;
     text = edit->text();
@@ -444,6 +446,7 @@ void ShowErrorBox(const QString& message)
         }
         QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
+        const ReactivateAfterModal reactivate;
         box.exec();
     } catch (...) {
         // The error box is the last resort: nothing may escape it.

@@ -12,14 +12,23 @@ E2E_TMP=$(mktemp -d)
 E2E_PID=""
 E2E_XVFB=""
 
+# The game and the X server are waited for, not only told to stop: a server still
+# shutting down could otherwise answer the next test's clients on its display.
 e2e_cleanup() {
-  [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null || true
-  [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" 2>/dev/null || true
+  if [ -n "$E2E_PID" ]; then kill "$E2E_PID" 2>/dev/null || true; wait "$E2E_PID" 2>/dev/null || true; fi
+  if [ -n "$E2E_XVFB" ]; then kill "$E2E_XVFB" 2>/dev/null || true; wait "$E2E_XVFB" 2>/dev/null || true; fi
   rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -s "$E2E_TMP/game.log" ]; then
+    echo "--- what the game printed:" >&2
+    tail -n 40 "$E2E_TMP/game.log" >&2
+  fi
+  exit 1
+}
 
 start_xvfb() {
   # Xvfb picks a free display itself and writes its number once it is ready, so runs

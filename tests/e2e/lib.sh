@@ -46,13 +46,13 @@ start_xvfb() {
   fail "Xvfb did not start"
 }
 
-# new_game_dir: prints a fresh folder holding the generated game.bmp and game.mid, and
-# points the sprite search at its tile sheet.
+# new_game_dir: sets `game` to a fresh folder holding the generated game.bmp and
+# game.mid, and points the sprite search at its tile sheet.
 new_game_dir() {
-  local dir=$E2E_TMP/game
-  mkdir -p "$dir"
-  cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$dir/"
-  echo "$dir"
+  game=$E2E_TMP/game
+  mkdir -p "$game"
+  cp "$E2E_ASSETS/game.bmp" "$E2E_ASSETS/game.mid" "$game/"
+  E2E_SHEET=$game/game.bmp
 }
 
 # start_game DIR: runs the game in DIR with no sound server and no session bus.
@@ -124,4 +124,12 @@ dismiss_startup_boxes() {
     key "$id" Return
     sleep 0.3
   done
+}
+
+# open_game: starts the game in `game`, answers the start-up boxes and sets `win` to the
+# main window.
+open_game() {
+  start_game "$game"
+  dismiss_startup_boxes
+  win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
 }

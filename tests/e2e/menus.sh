@@ -8,11 +8,8 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-game=$(new_game_dir)
-E2E_SHEET=$game/game.bmp
-start_game "$game"
-dismiss_startup_boxes
-win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
+new_game_dir
+open_game
 sleep 0.5
 
 eval "$(xdotool getwindowgeometry --shell "$win")"

@@ -4,8 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-game=$(new_game_dir)
-E2E_SHEET=$game/game.bmp
+new_game_dir
 # A top list whose tenth place is below zero, so that even a game of 0 points enters it.
 {
   printf '00000,97/11/21,NewPlayer\r\n'
@@ -15,9 +14,7 @@ E2E_SHEET=$game/game.bmp
   done
 } > "$game/Tops.dat"
 
-start_game "$game"
-dismiss_startup_boxes
-win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
+open_game
 sleep 0.3
 hold "$win" Return            # start a game
 sleep 0.5

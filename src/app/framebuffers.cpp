@@ -1,5 +1,6 @@
 #include "framebuffers.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace porimogu {
@@ -62,12 +63,59 @@ void TileSheet::Draw(QImage& target, int n, int x, int y) const
     }
 }
 
+void DirtyCells::Add(int x, int y, int w, int h)
+{
+    const int left = std::max(x, 0);
+    const int top = std::max(y, 0);
+    const int right = std::min(x + w, kBufferWidth);    // exclusive
+    const int bottom = std::min(y + h, kBufferHeight);
+    if (left >= right || top >= bottom)
+        return;
+    const int c0 = left / kCell;
+    const int c1 = (right - 1) / kCell;
+    const std::uint64_t bits = ((std::uint64_t{1} << (c1 - c0 + 1)) - 1) << c0;
+    for (int r = top / kCell; r <= (bottom - 1) / kCell; ++r)
+        rows_[static_cast<std::size_t>(r)] |= bits;
+}
+
+void DirtyCells::AddAll()
+{
+    rows_.fill(kAllColumns);
+}
+
+void DirtyCells::Add(const DirtyCells& other)
+{
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        rows_[r] |= other.rows_[r];
+}
+
+bool DirtyCells::IsEmpty() const
+{
+    for (const std::uint64_t row : rows_)
+        if (row != 0)
+            return false;
+    return true;
+}
+
+namespace {
+
+// Copies rectangle r of src to dst at (r.x() + dx, r.y() + dy); both RGB32.
+void CopyRect(const QImage& src, QImage& dst, const QRect& r, int dx = 0, int dy = 0)
+{
+    const auto bytes = static_cast<std::size_t>(r.width()) * 4;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memcpy(dst.scanLine(y + dy) + (r.x() + dx) * 4, src.constScanLine(y) + r.x() * 4, bytes);
+}
+
+} // namespace
+
 void FrameBuffers::SizeBuffers()
 {
     back_ = QImage(kBufferWidth, kBufferHeight, QImage::Format_RGB32);
     back_.fill(Qt::white);
     background_ = QImage(kBufferWidth, kBufferHeight, QImage::Format_RGB32);
     background_.fill(Qt::white);
+    MarkAllChanged();
 }
 
 void FrameBuffers::DrawFloor()
@@ -75,32 +123,63 @@ void FrameBuffers::DrawFloor()
     for (int i = 0; i < 27; ++i)
         for (int j = 0; j < 37; ++j)
             tiles_.Draw(background_, 1, 32 + 16 * j, 32 + 16 * i);
+    // The back buffer no longer matches the floor anywhere.
+    drawn_.AddAll();
+}
+
+void FrameBuffers::MarkAllChanged()
+{
+    drawn_.AddAll();
+    changed_.AddAll();
 }
 
 void FrameBuffers::DrawTile(int n, int x, int y)
 {
     tiles_.Draw(back_, n, x, y);
+    drawn_.Add(x, y, kTileSize, kTileSize);
+    changed_.Add(x, y, kTileSize, kTileSize);
 }
 
 void FrameBuffers::DrawBackground()
 {
     if (back_.isNull() || background_.size() != back_.size())
         return;
-    std::memcpy(back_.bits(), background_.constBits(), static_cast<std::size_t>(back_.sizeInBytes()));
+    // Everywhere else the back buffer already shows the floor.
+    drawn_.ForEachRun([this](const QRect& r) { CopyRect(background_, back_, r); });
+    changed_.Add(drawn_);
+    drawn_.Clear();
 }
 
 void FrameBuffers::Present()
 {
     if (back_.isNull())
         return;
-    if (front_.isNull())
+    if (front_.isNull()) {
         front_ = QImage(kVisibleWidth, kVisibleHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kVisibleHeight; ++y)
-        std::memcpy(front_.scanLine(y),
-                    back_.constScanLine(kVisibleTop + y) + kVisibleLeft * 4,
-                    static_cast<std::size_t>(kVisibleWidth) * 4);
-    if (presenter_)
-        presenter_();
+        changed_.AddAll();
+    }
+    // Runs of cells become rectangles of the front image; a run that continues one of
+    // the row above with the same columns makes that rectangle taller.
+    const QRect visible(kVisibleLeft, kVisibleTop, kVisibleWidth, kVisibleHeight);
+    int count = 0;
+    changed_.ForEachRun([&](const QRect& run) {
+        const QRect r = run.intersected(visible);
+        if (r.isEmpty())
+            return;
+        CopyRect(back_, front_, r, -kVisibleLeft, -kVisibleTop);
+        const QRect shown = r.translated(-kVisibleLeft, -kVisibleTop);
+        for (int i = count - 1; i >= 0; --i) {
+            QRect& above = presentRects_[static_cast<std::size_t>(i)];
+            if (above.bottom() + 1 == shown.top() && above.left() == shown.left() && above.width() == shown.width()) {
+                above.setBottom(shown.bottom());
+                return;
+            }
+        }
+        presentRects_[static_cast<std::size_t>(count++)] = shown;
+    });
+    changed_.Clear();
+    if (presenter_ && count > 0)
+        presenter_(std::span<const QRect>(presentRects_.data(), static_cast<std::size_t>(count)));
 }
 
 } // namespace porimogu

@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -40,13 +41,24 @@ TPlayField::TPlayField(const FrameBuffers& buffers, QWidget* parent) : QWidget(p
     setFixedSize(kVisibleWidth, kVisibleHeight);
 }
 
-void TPlayField::paintEvent(QPaintEvent*)
+void TPlayField::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    if (buffers_.Front().isNull())
+    if (buffers_.Front().isNull()) {
         p.fillRect(rect(), palette().color(QPalette::Window));
-    else
-        p.drawImage(0, 0, buffers_.Front());
+        return;
+    }
+    // A frame tick asks for the changed parts only; an expose asks for what it uncovered.
+    for (const QRect& r : event->region())
+        p.drawImage(r.topLeft(), buffers_.Front(), r);
+}
+
+void TPlayField::ShowChanged(std::span<const QRect> rects)
+{
+    QRegion region;
+    for (const QRect& r : rects)
+        region += r;
+    update(region);
 }
 
 TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
@@ -74,7 +86,7 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     PlayField->setCursor(Qt::IBeamCursor);
     PlayField->move(kPlayFieldLeft, kPlayFieldTop);
     Panel1 = new TStatusPanel(client_);
-    buffers_.SetPresenter([this] { PlayField->update(); });
+    buffers_.SetPresenter([this](std::span<const QRect> rects) { PlayField->ShowChanged(rects); });
     BuildMenu();
 
     if (options_.sound == nullptr) {

@@ -30,9 +30,11 @@ class TPlayField : public QWidget {
     Q_OBJECT
 public:
     TPlayField(const FrameBuffers& buffers, QWidget* parent);
+    // Repaints the given parts of the front image.
+    void ShowChanged(std::span<const QRect> rects);
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     const FrameBuffers& buffers_;
@@ -72,6 +74,7 @@ public:
 
     Game& GameRules() { return *game_; }
     FrameBuffers& Buffers() { return buffers_; }
+    TMediaPlayer* MediaPlayer() { return MediaPlayer1.get(); }
     TStatusPanel* Panel1 = nullptr;
     QFrame* Bevel1 = nullptr;
     TPlayField* PlayField = nullptr;

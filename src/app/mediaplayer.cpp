@@ -1,6 +1,7 @@
 #include "mediaplayer.h"
 
 #include "errors.h"
+#include "musicoutput.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,6 +89,7 @@ struct Device {
     fluid_synth_t* synth = nullptr;
     fluid_player_t* player = nullptr;
     fluid_audio_driver_t* driver = nullptr;
+    std::unique_ptr<PulseMusicOutput> output;
     bool sdlAudio = false;
 
     Device() = default;
@@ -95,6 +97,7 @@ struct Device {
     Device& operator=(const Device&) = delete;
     ~Device()
     {
+        output.reset();
         if (driver)
             delete_fluid_audio_driver(driver);
         if (sdlAudio)
@@ -224,6 +227,14 @@ void TMediaPlayer::OpenMedia()
     if (!options_.renderByHand) {
         for (const QString& candidate : options_.audioDrivers) {
             const QByteArray id = candidate.toUtf8();
+            if (candidate == QLatin1String("pulseaudio")) {
+                d.output = PulseMusicOutput::Open(d.synth, kSampleRate);
+                if (d.output) {
+                    driverName = candidate;
+                    break;
+                }
+                continue;
+            }
             if (fluid_settings_setstr(d.settings, "audio.driver", id.constData()) != FLUID_OK)
                 continue;
             const bool sdl = candidate == QLatin1String("sdl2") && StartSdlAudio();
@@ -236,7 +247,7 @@ void TMediaPlayer::OpenMedia()
             if (sdl)
                 StopSdlAudio();
         }
-        if (!d.driver)
+        if (!d.driver && !d.output)
             Fail(errNoAudioOutput, QStringLiteral("音を出す装置が使えません"));
     }
 
@@ -244,6 +255,7 @@ void TMediaPlayer::OpenMedia()
     synth_ = std::exchange(d.synth, nullptr);
     player_ = std::exchange(d.player, nullptr);
     driver_ = std::exchange(d.driver, nullptr);
+    output_ = std::move(d.output);
     sdlAudio_ = std::exchange(d.sdlAudio, false);
     driverName_ = driverName;
     length_ = length;
@@ -264,6 +276,7 @@ void TMediaPlayer::Release() noexcept
     d.synth = std::exchange(synth_, nullptr);
     d.player = std::exchange(player_, nullptr);
     d.driver = std::exchange(driver_, nullptr);
+    d.output = std::move(output_);
     d.sdlAudio = std::exchange(sdlAudio_, false);
     driverName_.clear();
 }
@@ -305,7 +318,8 @@ void TMediaPlayer::PlayMedia()
     mode_ = TMPModes::mpPlaying;
     playPending_ = true;
     atStart_ = false;
-    if (driver_)
+    FollowMode();
+    if (driver_ || output_)
         endWatch_.start();
 }
 
@@ -349,6 +363,19 @@ void TMediaPlayer::Halt(TMPModes mode)
             Finish(TMPNotifyValues::nvAborted);
     }
     mode_ = mode;
+    FollowMode();
+}
+
+// The player's own output runs exactly while the music plays.
+void TMediaPlayer::FollowMode()
+{
+    if (output_)
+        output_->SetRunning(mode_ == TMPModes::mpPlaying);
+}
+
+long long TMediaPlayer::OutputWrites() const
+{
+    return output_ ? output_->Writes() : 0;
 }
 
 void TMediaPlayer::Finish(TMPNotifyValues value)
@@ -366,6 +393,7 @@ void TMediaPlayer::CheckForEnd()
     if (fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING)
         return;
     mode_ = TMPModes::mpStopped;
+    FollowMode();
     endReached_ = true;
     endWatch_.stop();
     if (playPending_)
@@ -399,7 +427,7 @@ double TMediaPlayer::TicksPerSecond() const
 
 float TMediaPlayer::RenderSamples(int frames)
 {
-    if (!DeviceOpen() || driver_ || frames <= 0)
+    if (!DeviceOpen() || driver_ || output_ || frames <= 0)
         return 0;
     const float peak = Render(synth_, frames, left_, right_);
     CheckForEnd();

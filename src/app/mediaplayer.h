@@ -15,7 +15,9 @@
 //  - CloseMedia on a closed device does nothing; freeing the player closes an open
 //    device and ignores anything that goes wrong.
 // Everything runs on the thread that owns the player; FluidSynth renders on the audio
-// output's own thread, and no request waits for it.
+// output's own thread, and no request waits for it. Through PulseAudio the output is
+// the player's own and runs only while the music plays: paused, stopped, rewound or at
+// its end, nothing is rendered or sent.
 #include "ports.h"
 
 #include <QByteArray>
@@ -24,6 +26,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <memory>
 #include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -33,10 +36,13 @@ typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 
 namespace porimogu {
 
+class PulseMusicOutput;
+
 struct MediaPlayerOptions {
     // SoundFonts tried in order; the first that loads is used.
     QStringList soundFonts = DefaultSoundFonts();
-    // FluidSynth audio outputs tried in order.
+    // Audio outputs tried in order: "pulseaudio" is the player's own, the others are
+    // FluidSynth's.
     QStringList audioDrivers = {QStringLiteral("pulseaudio"), QStringLiteral("alsa"), QStringLiteral("sdl2")};
     // No audio output at all: time moves only through RenderSamples (for tests and tools).
     bool renderByHand = false;
@@ -83,6 +89,9 @@ public:
     double TicksPerSecond() const;
     // The name of the audio output in use ("" when rendering by hand or closed).
     QString AudioDriverName() const { return driverName_; }
+    // How often the music has been sent to the sound server through the player's own
+    // output since it was opened (0 for the others).
+    long long OutputWrites() const;
 
     // Only with renderByHand: renders `frames` stereo frames at 44.1 kHz, which moves
     // the music on by that much time, then notices the end of playback. Returns the
@@ -102,12 +111,14 @@ private:
     void Halt(TMPModes mode);
     void Finish(TMPNotifyValues value);
     bool AtEnd();
+    void FollowMode();
 
     MediaPlayerOptions options_;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
+    std::unique_ptr<PulseMusicOutput> output_;
     QString driverName_;
     bool sdlAudio_ = false;
 

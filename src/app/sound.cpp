@@ -4,6 +4,7 @@
 
 #include <canberra.h>
 
+#include <system_error>
 #include <utility>
 
 namespace porimogu {
@@ -11,10 +12,16 @@ namespace porimogu {
 CanberraSound::CanberraSound(QByteArray driver, std::function<void()> fallback)
     : driver_(std::move(driver)), fallback_(std::move(fallback))
 {
+    try {
+        opener_ = std::thread([this] { Open(); });
+    } catch (const std::system_error&) {
+        Open();
+    }
 }
 
 CanberraSound::~CanberraSound()
 {
+    WaitForOpen();
     if (context_)
         ca_context_destroy(context_);
 }
@@ -42,23 +49,35 @@ void CanberraSound::Fallback() noexcept
     }
 }
 
-void CanberraSound::MessageBeep(unsigned type) noexcept
+void CanberraSound::Open() noexcept
 {
-    if (!tried_) {
-        // libcanberra answers within milliseconds when there is no sound service.
-        tried_ = true;
-        ca_context* c = nullptr;
-        if (ca_context_create(&c) == CA_SUCCESS) {
-            bool ok = driver_.isEmpty() || ca_context_set_driver(c, driver_.constData()) == CA_SUCCESS;
-            ok = ok && ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "ぽっけの ぽりもぐ ゲーム",
-                                               CA_PROP_APPLICATION_ID, "io.github.porimogu", nullptr) == CA_SUCCESS;
-            ok = ok && ca_context_open(c) == CA_SUCCESS;
-            if (ok)
-                context_ = c;
-            else
-                ca_context_destroy(c);
+    // libcanberra answers within milliseconds when there is no sound service.
+    ca_context* c = nullptr;
+    if (ca_context_create(&c) != CA_SUCCESS)
+        return;
+    bool ok = driver_.isEmpty() || ca_context_set_driver(c, driver_.constData()) == CA_SUCCESS;
+    ok = ok && ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "ぽっけの ぽりもぐ ゲーム",
+                                       CA_PROP_APPLICATION_ID, "io.github.porimogu", nullptr) == CA_SUCCESS;
+    ok = ok && ca_context_open(c) == CA_SUCCESS;
+    if (ok)
+        context_ = c;
+    else
+        ca_context_destroy(c);
+}
+
+void CanberraSound::WaitForOpen() noexcept
+{
+    if (opener_.joinable()) {
+        try {
+            opener_.join();
+        } catch (const std::system_error&) {
         }
     }
+}
+
+void CanberraSound::MessageBeep(unsigned type) noexcept
+{
+    WaitForOpen();
     if (!context_) {
         Fallback();
         return;

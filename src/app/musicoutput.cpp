@@ -1,0 +1,168 @@
+#include "musicoutput.h"
+
+#include <fluidsynth.h>
+#include <pulse/pulseaudio.h>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace porimogu {
+namespace {
+
+// About 40 ms of sound in the server's buffer, asked for in quarters: short enough that
+// a start is heard at once, long enough that a busy machine does not make it stutter.
+constexpr pa_usec_t kBufferTime = 40000;
+constexpr pa_usec_t kRequestTime = 10000;
+
+// Holds the loop's lock for the life of the object.
+class Locked {
+public:
+    explicit Locked(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    ~Locked() { pa_threaded_mainloop_unlock(loop_); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+private:
+    pa_threaded_mainloop* loop_;
+};
+
+// Starts an operation and lets it finish on its own.
+void Forget(pa_operation* op)
+{
+    if (op)
+        pa_operation_unref(op);
+}
+
+} // namespace
+
+void PulseMusicOutput::OnContextState(pa_context*, void* self)
+{
+    pa_threaded_mainloop_signal(static_cast<PulseMusicOutput*>(self)->loop_, 0);
+}
+
+void PulseMusicOutput::OnStreamState(pa_stream*, void* self)
+{
+    pa_threaded_mainloop_signal(static_cast<PulseMusicOutput*>(self)->loop_, 0);
+}
+
+// Runs on the loop's thread whenever the server wants more: the synthesizer renders
+// straight into the server's memory, left and right interleaved. A corked stream is
+// still asked to fill its buffer; that is left to the moment it is uncorked.
+void PulseMusicOutput::OnWrite(pa_stream* s, std::size_t bytes, void* self)
+{
+    auto* out = static_cast<PulseMusicOutput*>(self);
+    if (!out->running_.load(std::memory_order_relaxed))
+        return;
+    constexpr std::size_t kFrame = 2 * sizeof(float);
+    while (bytes >= kFrame) {
+        void* data = nullptr;
+        std::size_t size = bytes;
+        if (pa_stream_begin_write(s, &data, &size) < 0 || data == nullptr || size < kFrame)
+            return;
+        const int frames = static_cast<int>(size / kFrame);
+        fluid_synth_write_float(out->synth_, frames, data, 0, 2, data, 1, 2);
+        if (pa_stream_write(s, data, static_cast<std::size_t>(frames) * kFrame, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+            return;
+        bytes -= std::min(bytes, static_cast<std::size_t>(frames) * kFrame);
+        out->writes_.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, int rate)
+{
+    std::unique_ptr<PulseMusicOutput> out(new PulseMusicOutput);
+    out->synth_ = synth;
+    out->loop_ = pa_threaded_mainloop_new();
+    if (!out->loop_)
+        return nullptr;
+    pa_proplist* props = pa_proplist_new();
+    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "ぽっけの ぽりもぐ ゲーム");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "io.github.porimogu");
+    pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
+    out->context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(out->loop_), "porimogu", props);
+    pa_proplist_free(props);
+    if (!out->context_)
+        return nullptr;
+    pa_context_set_state_callback(out->context_, &OnContextState, out.get());
+    if (pa_context_connect(out->context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+        return nullptr;
+    if (pa_threaded_mainloop_start(out->loop_) < 0)
+        return nullptr;
+
+    Locked lock(out->loop_);
+    for (;;) {
+        const pa_context_state_t state = pa_context_get_state(out->context_);
+        if (state == PA_CONTEXT_READY)
+            break;
+        if (!PA_CONTEXT_IS_GOOD(state))
+            return nullptr;
+        pa_threaded_mainloop_wait(out->loop_);
+    }
+
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
+    out->stream_ = pa_stream_new(out->context_, "music", &spec, nullptr);
+    if (!out->stream_)
+        return nullptr;
+    pa_stream_set_state_callback(out->stream_, &OnStreamState, out.get());
+    pa_stream_set_write_callback(out->stream_, &OnWrite, out.get());
+    pa_buffer_attr attr;
+    attr.maxlength = static_cast<std::uint32_t>(-1);
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferTime, &spec));
+    attr.prebuf = static_cast<std::uint32_t>(-1);
+    attr.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(kRequestTime, &spec));
+    attr.fragsize = static_cast<std::uint32_t>(-1);
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
+    if (pa_stream_connect_playback(out->stream_, nullptr, &attr, flags, nullptr, nullptr) < 0)
+        return nullptr;
+    for (;;) {
+        const pa_stream_state_t state = pa_stream_get_state(out->stream_);
+        if (state == PA_STREAM_READY)
+            break;
+        if (!PA_STREAM_IS_GOOD(state))
+            return nullptr;
+        pa_threaded_mainloop_wait(out->loop_);
+    }
+    return out;
+}
+
+PulseMusicOutput::~PulseMusicOutput()
+{
+    if (loop_)
+        pa_threaded_mainloop_stop(loop_);
+    // With the loop stopped no callback runs any more.
+    if (stream_) {
+        pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_stream_set_state_callback(stream_, nullptr, nullptr);
+        pa_stream_disconnect(stream_);
+        pa_stream_unref(stream_);
+    }
+    if (context_) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+    }
+    if (loop_)
+        pa_threaded_mainloop_free(loop_);
+}
+
+void PulseMusicOutput::SetRunning(bool running)
+{
+    Locked lock(loop_);
+    if (running == running_.load(std::memory_order_relaxed))
+        return;
+    running_.store(running, std::memory_order_relaxed);
+    if (pa_stream_get_state(stream_) != PA_STREAM_READY)
+        return;
+    Forget(pa_stream_cork(stream_, running ? 0 : 1, nullptr, nullptr));
+    if (running) {
+        // The requests that came while corked were left unanswered: fill the buffer now.
+        const std::size_t room = pa_stream_writable_size(stream_);
+        if (room != static_cast<std::size_t>(-1) && room > 0)
+            OnWrite(stream_, room, this);
+    } else {
+        // What was sent but not yet heard is dropped, so a resume starts afresh.
+        Forget(pa_stream_flush(stream_, nullptr, nullptr));
+    }
+}
+
+} // namespace porimogu

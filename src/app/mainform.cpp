@@ -6,9 +6,11 @@
 #include "keys.h"
 #include "mediaplayer.h"
 #include "msgbox.h"
+#include "sheetfile.h"
 #include "sound.h"
 #include "statuspanel.h"
 #include "topdlg.h"
+#include "wholefile.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -257,13 +259,18 @@ void TMainForm::OpenMusic()
 
 void TMainForm::LoadTileSheet()
 {
+    // Anything of that name that is not a whole picture (a FIFO, a directory, a link that
+    // leads nowhere, a truncated or oversized file) is said as unreadable, at once.
     const QString name = QStringLiteral("game.bmp");
-    if (!QFile::exists(name)) {
+    QByteArray bytes;
+    const FileRead read = ReadWholeFile(name, kMaxSheetFileBytes, bytes);
+    if (read == FileRead::Missing) {
         ShowTypedMessage(QStringLiteral("game.bmp がないので できません"), MsgDlgType::Error, mbYes);
         game_->G().QuitFlag = true;
         return;
     }
-    QImage sheet(name);
+    const QImage sheet = read == FileRead::Ok ? DecodeTileSheet(bytes) : QImage();
+    bytes.clear();
     if (sheet.isNull()) {
         ShowTypedMessage(QStringLiteral("game.bmp が よめないので できません"), MsgDlgType::Error, mbYes);
         game_->G().QuitFlag = true;

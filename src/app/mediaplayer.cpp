@@ -1,10 +1,11 @@
 #include "mediaplayer.h"
 
 #include "errors.h"
+#include "midicheck.h"
 #include "musicoutput.h"
+#include "wholefile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <fluidsynth.h>
 
@@ -163,16 +164,22 @@ void TMediaPlayer::OpenMedia()
     const QString name = FileName;
     if (name.isEmpty())
         Fail(errCannotRead, QStringLiteral("音楽データが ありません"));
-    const QByteArray path = QFile::encodeName(name);
-    QFile file(name);
-    if (!QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly))
+    // Read whole and looked at before the synthesizer sees it: a FIFO or a directory of
+    // that name is never waited on, and a file it would play garbled is refused.
+    QByteArray data;
+    if (ReadWholeFile(name, kMaxMidiFileBytes, data) != FileRead::Ok)
         Fail(errCannotRead, name + QStringLiteral(" が よめません"));
-    if (!fluid_is_midifile(path.constData()))
+    if (!data.startsWith("MThd"))
         Fail(errNotMidi, name + QStringLiteral(" は MIDI データではありません"));
-    const QByteArray data = file.readAll();
     const QString broken = name + QStringLiteral(" の MIDI データが こわれています");
-    if (data.size() < 14)
+    switch (CheckMidiFile(data)) {
+    case MidiFileCheck::Playable:
+        break;
+    case MidiFileCheck::Unsupported:
+        Fail(errUnsupportedMidi, name + QStringLiteral(" の MIDI データの形式には 対応していません"));
+    case MidiFileCheck::Broken:
         Fail(errBrokenMidi, broken);
+    }
 
     const QString noSynth = QStringLiteral("音楽を鳴らす準備が できません");
     Device d;

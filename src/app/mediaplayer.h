@@ -61,7 +61,8 @@ public:
     enum class TMPNotifyValues { nvSuccessful = 1, nvSuperseded = 2, nvAborted = 4, nvFailure = 8 };
     // Last error codes; 0 after every successful request that records one.
     enum ErrorCode : int { errNone = 0, errCannotRead = 1, errNotMidi = 2, errBrokenMidi = 3,
-                           errNoSoundFont = 4, errNoAudioOutput = 5, errNoSynth = 6, errRequestFailed = 7 };
+                           errNoSoundFont = 4, errNoAudioOutput = 5, errNoSynth = 6, errRequestFailed = 7,
+                           errUnsupportedMidi = 8 };
 
     explicit TMediaPlayer(QObject* parent = nullptr);
     explicit TMediaPlayer(MediaPlayerOptions options, QObject* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "scores.h"
 
 #include "errors.h"
+#include "wholefile.h"
 
 #include <QCollator>
 #include <QFile>
@@ -42,14 +43,15 @@ struct SortItem {
 };
 
 // Quicksort in place on items[low..high]: the middle item's text copied as the pivot,
-// two cursors moving inwards and exchanging, recursion on the lower part and the next
-// pass of the loop on the upper part.
+// two cursors moving inwards and exchanging until they cross. Of the two parts left,
+// the smaller is sorted by recursion and the larger by the next pass of the loop, so
+// the depth stays below log2 of the count whatever the lines are. The parts are
+// disjoint, so the order in which they are sorted does not change the result.
 void QuickSort(std::vector<SortItem>& items, int low, int high)
 {
     const QCollator& collator = ScoreCollator();
-    int i = 0;
-    do {
-        i = low;
+    while (low < high) {
+        int i = low;
         int j = high;
         const QString pivot = items[static_cast<std::size_t>((low + high) / 2)].text;
         do {
@@ -63,10 +65,16 @@ void QuickSort(std::vector<SortItem>& items, int low, int high)
                 --j;
             }
         } while (i <= j);
-        if (low < j)
-            QuickSort(items, low, j);
-        low = i;
-    } while (i < high);
+        if (j - low < high - i) {
+            if (low < j)
+                QuickSort(items, low, j);
+            low = i;
+        } else {
+            if (i < high)
+                QuickSort(items, i, high);
+            high = j;
+        }
+    }
 }
 
 } // namespace
@@ -127,17 +135,24 @@ QList<QByteArray> ScoreList::SplitText(const QByteArray& text)
 
 void ScoreList::LoadFromFile(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray text;
+    switch (ReadWholeFile(fileName, kMaxTopsFileBytes, text)) {
+    case FileRead::Ok:
+        break;
+    case FileRead::TooLarge:
+        Fail(QStringLiteral("ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
+    default:
         Fail(QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(fileName));
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(fileName));
+    }
     lines_ = SplitText(text);
 }
 
 void ScoreList::SaveToFile(const QString& fileName) const
 {
+    // A FIFO, device or directory of that name is left alone: writing into it could
+    // block, and replacing it would destroy what is there.
+    if (IsThereButNotRegular(fileName))
+        Fail(QStringLiteral("ﾌｧｲﾙ %1 を作成できません").arg(fileName));
     QByteArray text;
     for (const QByteArray& line : lines_) {
         text += line;

@@ -16,6 +16,8 @@ namespace porimogu {
 
 // The file's name, in the working directory.
 inline constexpr char kTopsFileName[] = "Tops.dat";
+// The longest file taken for a score list: eleven lines need well under a kilobyte.
+inline constexpr qint64 kMaxTopsFileBytes = 1 << 20;
 
 // Shift-JIS (code page 932) <-> text. ToShiftJis gives nothing when the text holds a
 // character that Shift-JIS cannot represent.
@@ -37,11 +39,14 @@ public:
 
     // Replaces the list with the file's text lines: a line ends at CR, LF or CR LF; a
     // NUL byte ends the text; a final break adds no empty line. Throws
-    // "ﾌｧｲﾙ %s は開けません" when the file cannot be read; the list is then unchanged.
+    // "ﾌｧｲﾙ %s は開けません" when the file cannot be read or is no regular file (a FIFO
+    // is never waited on), "ﾌｧｲﾙ %s は大きすぎて開けません" when it is longer than
+    // kMaxTopsFileBytes; the list is then unchanged.
     void LoadFromFile(const QString& fileName);
     // Writes every line followed by CR LF, through a temporary file that replaces the
     // old one only when everything was written. Throws "ﾌｧｲﾙ %s を作成できません"
-    // on failure; the old file is then untouched.
+    // on failure, and when the name is a FIFO, device or directory; the old file is
+    // then untouched. A symbolic link stays and its target gets the new text.
     void SaveToFile(const QString& fileName) const;
     // Ascending order of CompareScoreLines, by the game's quicksort (not stable).
     void Sort();

@@ -2,9 +2,13 @@
 #include "scorefiles.h"
 #include "scores.h"
 
+#include <QRandomGenerator>
+
 #include <algorithm>
+#include <vector>
 
 #include <csignal>
+#include <pthread.h>
 #include <sys/resource.h>
 
 using namespace porimogu;
@@ -49,6 +53,60 @@ private:
     rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
 };
+
+// The game's quicksort as it always was (recursion on the lower part, loop on the upper),
+// kept here as the measure of the order the bounded one must give on every input.
+void ReferenceQuickSort(QList<QByteArray>& items, int low, int high)
+{
+    int i = 0;
+    do {
+        i = low;
+        int j = high;
+        const QByteArray pivot = items[(low + high) / 2];
+        do {
+            while (CompareScoreLines(items[i], pivot) < 0)
+                ++i;
+            while (CompareScoreLines(items[j], pivot) > 0)
+                --j;
+            if (i <= j)
+                std::swap(items[i++], items[j--]);
+        } while (i <= j);
+        if (low < j)
+            ReferenceQuickSort(items, low, j);
+        low = i;
+    } while (i < high);
+}
+
+// Lines arranged so that every middle pivot is the largest line of its part: the
+// recursion of the old sort went one level deeper for every line.
+QList<QByteArray> EveryPivotTheLargest(int count)
+{
+    std::vector<int> slot(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        slot[std::size_t(i)] = i;
+    std::vector<int> value(static_cast<std::size_t>(count));
+    for (int high = count - 1; high >= 0; --high) {
+        const int mid = high / 2;
+        value[std::size_t(slot[std::size_t(mid)])] = high;
+        std::swap(slot[std::size_t(mid)], slot[std::size_t(high)]);
+    }
+    QList<QByteArray> lines;
+    for (int v : value)
+        lines.append(ZeroPad(v, 5) + ",97/11/21,x");
+    return lines;
+}
+
+// Runs f(arg) on a thread with a stack of `bytes`.
+void OnSmallStack(std::size_t bytes, void* (*f)(void*), void* arg)
+{
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, bytes);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(&thread, &attr, f, arg), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
+}
 
 } // namespace
 
@@ -234,4 +292,51 @@ TEST(ScoreOrder, LinesThatCompareEqualEndInTheQuicksortsOrder)
     one.Append("z");
     one.Sort();
     EXPECT_EQ(one.Lines(), QList<QByteArray>{"z"});
+}
+
+TEST(ScoreOrder, ACraftedFileOfThousandsOfLinesSortsOnASmallStack_RecursionOverflowedIt)
+{
+    // 6000 lines needed 6000 nested calls: far more than 128 KB of stack holds.
+    QList<QByteArray> lines = EveryPivotTheLargest(6000);
+    ScoreList list;
+    for (const QByteArray& line : lines)
+        list.Append(line);
+    OnSmallStack(128 * 1024, [](void* p) -> void* {
+        static_cast<ScoreList*>(p)->Sort();
+        return nullptr;
+    }, &list);
+    std::sort(lines.begin(), lines.end());  // distinct five-digit points: byte order is score order
+    EXPECT_EQ(list.Lines(), lines);
+}
+
+TEST(ScoreOrder, TheOrderIsTheOldQuicksortsOnEveryInput)
+{
+    // Many lines that compare equal but differ in case: the only lines whose order a
+    // different sort would change.
+    QRandomGenerator random(20240611);
+    for (int round = 0; round < 200; ++round) {
+        QList<QByteArray> lines;
+        const int count = 2 + int(random.bounded(40));
+        for (int i = 0; i < count; ++i) {
+            QByteArray name = "ab";
+            for (char& c : name)
+                if (random.bounded(2))
+                    c = char(c - 'a' + 'A');
+            lines.append(ZeroPad(int(random.bounded(4)) * 100, 5) + ",97/11/2" + char('0' + random.bounded(2)) + ',' + name);
+        }
+        QList<QByteArray> expected = lines;
+        ReferenceQuickSort(expected, 0, int(expected.size()) - 1);
+        ScoreList list;
+        for (const QByteArray& line : lines)
+            list.Append(line);
+        list.Sort();
+        ASSERT_EQ(list.Lines(), expected) << "round " << round;
+    }
+    QList<QByteArray> crafted = EveryPivotTheLargest(300);
+    ScoreList list;
+    for (const QByteArray& line : crafted)
+        list.Append(line);
+    list.Sort();
+    ReferenceQuickSort(crafted, 0, int(crafted.size()) - 1);
+    EXPECT_EQ(list.Lines(), crafted);
 }

@@ -8,13 +8,36 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStringList>
+
+namespace {
+
+// The icon in every size drawn from the art, so no size is ever smoothed from another.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/porimogu.png")));
+    QApplication::setWindowIcon(ProgramIcon());
     porimogu::InstallFontSubstitutions();
+
+    // `--launch-error TEXT`: the launcher could not prepare the player's folder and
+    // hands the reason over, so a start from the desktop menu shows it instead of
+    // leaving the player with nothing on the screen.
+    const QStringList args = QApplication::arguments();
+    if (args.size() == 3 && args.at(1) == QStringLiteral("--launch-error")) {
+        porimogu::ShowErrorBox(args.at(2));
+        return 1;
+    }
 
     porimogu::Random clock;
     clock.SeedFromClock();

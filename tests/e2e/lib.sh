@@ -11,11 +11,13 @@ E2E_PROBE=$3
 E2E_TMP=$(mktemp -d)
 E2E_PID=""
 E2E_XVFB=""
+E2E_WMPID=""
 
 # The game and the X server are waited for, not only told to stop: a server still
 # shutting down could otherwise answer the next test's clients on its display.
 e2e_cleanup() {
   if [ -n "$E2E_PID" ]; then kill "$E2E_PID" 2>/dev/null || true; wait "$E2E_PID" 2>/dev/null || true; fi
+  if [ -n "$E2E_WMPID" ]; then kill "$E2E_WMPID" 2>/dev/null || true; wait "$E2E_WMPID" 2>/dev/null || true; fi
   if [ -n "$E2E_XVFB" ]; then kill "$E2E_XVFB" 2>/dev/null || true; wait "$E2E_XVFB" 2>/dev/null || true; fi
   rm -rf "$E2E_TMP"
 }
@@ -33,17 +35,39 @@ fail() {
 start_xvfb() {
   # Xvfb picks a free display itself and writes its number once it is ready, so runs
   # side by side (or another X server on this machine) never share a display.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
   E2E_XVFB=$!
   for _ in $(seq 100); do
     if [ -s "$E2E_TMP/display" ]; then
       export DISPLAY=:$(head -n 1 "$E2E_TMP/display")
-      xdpyinfo >/dev/null 2>&1 && return 0
+      if xdpyinfo >/dev/null 2>&1; then start_wm; return 0; fi
     fi
     kill -0 "$E2E_XVFB" 2>/dev/null || fail "Xvfb did not start"
     sleep 0.1
   done
   fail "Xvfb did not start"
+}
+
+# With E2E_WM=openbox a real window manager runs on the X server, as on a desktop: it
+# frames, places and focuses the windows. Its settings and logs stay in the scratch folder.
+start_wm() {
+  [ "${E2E_WM:-}" = openbox ] || return 0
+  local attempt
+  for attempt in 1 2 3; do   # a server just started has now and then refused it once
+    env XDG_CONFIG_HOME="$E2E_TMP/wm" XDG_CACHE_HOME="$E2E_TMP/wm" openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 &
+    E2E_WMPID=$!
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      kill -0 "$E2E_WMPID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$E2E_WMPID" 2>/dev/null || true
+    wait "$E2E_WMPID" 2>/dev/null || true
+    E2E_WMPID=""
+    echo "openbox, attempt $attempt:" >&2
+    cat "$E2E_TMP/wm.log" >&2
+  done
+  fail "openbox did not start"
 }
 
 # new_game_dir: sets `game` to a fresh folder holding the generated game.bmp and
@@ -90,14 +114,14 @@ hold() {
 
 shot() { import -window root "$1"; }
 
-# find_sprite SHOT TILE: prints "x y matched total" of the 2x2 sprite TILE of game.bmp in
-# a fresh screenshot. Items roam and may cover the sprite for a moment, so it looks again
+# find_sprite SHOT TILE [SCALE]: prints "x y matched total" of the 2x2 sprite TILE of
+# game.bmp (enlarged SCALE times by nearest neighbour) in a fresh screenshot. Items roam and may cover the sprite for a moment, so it looks again
 # a few times before it gives up (x is then -1).
 find_sprite() {
   local r
   for _ in 1 2 3 4 5 6 7 8; do
     shot "$1"
-    r=$("$E2E_PROBE" find "$1" "$E2E_SHEET" "$2") || true
+    r=$("$E2E_PROBE" find "$1" "$E2E_SHEET" "$2" ${3:-1}) || true
     if [ "${r%% *}" -ge 0 ] 2>/dev/null; then echo "$r"; return 0; fi
     sleep 0.25
   done

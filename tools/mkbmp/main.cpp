@@ -1,10 +1,14 @@
 // mkbmp: builds the game's tile sheet (game.bmp) and icon from the text art in
 // assets/tiles/.
 //
-//   mkbmp <tiles-dir> <game.bmp> [--icon <out.png> <tile>] [--preview <dir>]
+//   mkbmp <tiles-dir> <game.bmp> [--icon <out.png> <tile>] [--icon-set <dir> <tile>]
+//         [--preview <dir>]
 //
 // --icon     the 2 x 2 sprite whose top-left tile is <tile>, scaled 4x without
 //            smoothing to 128 x 128, with a transparent background.
+// --icon-set the same sprite as <dir>/<n>.png for each desktop icon size n (16 to
+//            256): the sprite's drawn part, centred, scaled without smoothing; only
+//            the art's own colours appear (see iconAtSize).
 // --preview  for the artist: <dir>/sheet.png (the sheet 3x on grey, tile grid
 //            drawn) and <dir>/scene.png, <dir>/scene2x.png (every picture on the
 //            tiled floor, drawn the way the game draws: white is transparent).
@@ -16,6 +20,7 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -50,13 +55,18 @@ void saveOrThrow(const QImage& img, const std::string& path)
     }
 }
 
-void writeIcon(const TileSheet& sheet, int tile, const std::string& path)
+void checkIconTile(const TileSheet& sheet, int tile)
 {
     if (tile < 0 || tile % mkbmp::kTilesPerRow > mkbmp::kTilesPerRow - 2
         || tile / mkbmp::kTilesPerRow > mkbmp::kTilesPerRow - 2)
         throw std::runtime_error("--icon: tile " + std::to_string(tile) + " is not the top-left of a 2 x 2 sprite");
     if (sheet.owner(tile).empty())
         throw std::runtime_error("--icon: no sprite draws tile " + std::to_string(tile));
+}
+
+void writeIcon(const TileSheet& sheet, int tile, const std::string& path)
+{
+    checkIconTile(sheet, tile);
     constexpr int scale = 4;
     constexpr int side = 2 * mkbmp::kTileSide;
     QImage icon(side * scale, side * scale, QImage::Format_ARGB32);
@@ -73,6 +83,73 @@ void writeIcon(const TileSheet& sheet, int tile, const std::string& path)
             }
         }
     saveOrThrow(icon, path);
+}
+
+// The desktop icon sizes a menu or task bar asks for.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The 2 x 2 sprite `tile` as a size x size icon. The sprite's drawn part (its bounding
+// square) is scaled by a whole factor where that still fills most of the icon, so
+// every art pixel becomes an equal square; otherwise it is fitted to the icon by
+// nearest neighbour. When shrinking, each icon pixel stands for a block of art pixels:
+// transparent when most of the block is, else the block's darkest pixel, so the
+// outline and the eyes survive at 16 and 24 pixels. No colour is ever blended.
+QImage iconAtSize(const TileSheet& sheet, int tile, int size)
+{
+    constexpr int side = 2 * mkbmp::kTileSide;
+    const int x0 = TileSheet::tileX(tile);
+    const int y0 = TileSheet::tileY(tile);
+    int left = side, top = side, right = -1, bottom = -1;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (sheet.isSet(x0 + x, y0 + y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        throw std::runtime_error("--icon-set: sprite " + std::to_string(tile) + " draws nothing");
+    const int n = std::max(right - left, bottom - top) + 1;  // the drawn part's square
+    const int sx0 = x0 + left - (n - (right - left + 1)) / 2;
+    const int sy0 = y0 + top - (n - (bottom - top + 1)) / 2;
+    const int whole = size / n;
+    const int drawn = (whole >= 1 && whole * n * 10 >= size * 7) ? whole * n : size;
+    const int offset = (size - drawn) / 2;
+
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    for (int y = 0; y < drawn; ++y)
+        for (int x = 0; x < drawn; ++x) {
+            // Art pixels [u0, u1) x [v0, v1) of the square fall on icon pixel (x, y).
+            const int u0 = x * n / drawn, u1 = std::max(u0 + 1, (x + 1) * n / drawn);
+            const int v0 = y * n / drawn, v1 = std::max(v0 + 1, (y + 1) * n / drawn);
+            int opaque = 0, best = -1;
+            QRgb colour = 0;
+            for (int v = v0; v < v1; ++v)
+                for (int u = u0; u < u1; ++u) {
+                    const int px = sx0 + u, py = sy0 + v;
+                    if (px < x0 || py < y0 || px >= x0 + side || py >= y0 + side || !sheet.isSet(px, py))
+                        continue;
+                    ++opaque;
+                    const auto& p = sheet.pixel(px, py);
+                    const int darkness = 3 * 255 - (p.r + p.g + p.b);
+                    if (darkness > best) {
+                        best = darkness;
+                        colour = qRgba(p.r, p.g, p.b, 255);
+                    }
+                }
+            if (2 * opaque >= (u1 - u0) * (v1 - v0) && opaque > 0)
+                icon.setPixel(offset + x, offset + y, colour);
+        }
+    return icon;
+}
+
+void writeIconSet(const TileSheet& sheet, int tile, const std::string& dir)
+{
+    checkIconTile(sheet, tile);
+    for (int size : kIconSizes)
+        saveOrThrow(iconAtSize(sheet, tile, size), dir + "/" + std::to_string(size) + ".png");
 }
 
 // Draws tile n at (x, y) leaving its white pixels out, as the game does.
@@ -157,7 +234,8 @@ void writePreview(const TileSheet& sheet, const std::string& dir)
 
 int usage()
 {
-    std::cerr << "usage: mkbmp <tiles-dir> <game.bmp> [--icon <out.png> <tile>] [--preview <dir>]\n";
+    std::cerr << "usage: mkbmp <tiles-dir> <game.bmp> [--icon <out.png> <tile>] [--icon-set <dir> <tile>]"
+                 " [--preview <dir>]\n";
     return 2;
 }
 
@@ -171,6 +249,8 @@ int main(int argc, char** argv)
     const std::string bmpPath = argv[2];
     std::string iconPath;
     int iconTile = -1;
+    std::string iconSetDir;
+    int iconSetTile = -1;
     std::string previewDir;
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -178,6 +258,12 @@ int main(int argc, char** argv)
             iconPath = argv[++i];
             char* end = nullptr;
             iconTile = static_cast<int>(std::strtol(argv[++i], &end, 10));
+            if (*end != '\0')
+                return usage();
+        } else if (arg == "--icon-set" && i + 2 < argc) {
+            iconSetDir = argv[++i];
+            char* end = nullptr;
+            iconSetTile = static_cast<int>(std::strtol(argv[++i], &end, 10));
             if (*end != '\0')
                 return usage();
         } else if (arg == "--preview" && i + 1 < argc) {
@@ -194,6 +280,8 @@ int main(int argc, char** argv)
         mkbmp::writeFileAtomically(bmpPath, mkbmp::encodeBmp(sheet));
         if (!iconPath.empty())
             writeIcon(sheet, iconTile, iconPath);
+        if (!iconSetDir.empty())
+            writeIconSet(sheet, iconSetTile, iconSetDir);
         if (!previewDir.empty())
             writePreview(sheet, previewDir);
     } catch (const std::exception& e) {

@@ -248,3 +248,45 @@ TEST(Icon, Is128SquareWithTransparentBackgroundAndCrispPixels)
         for (int x = 0; x < 128; ++x)
             ASSERT_EQ(icon.pixel(x, y), icon.pixel(x - x % 4, y - y % 4)) << x << "," << y;
 }
+
+// Every desktop size is drawn from ぽっけ's standing frame without blending: only the
+// sprite's own colours appear, the corners stay clear, and where the art is enlarged
+// each art pixel is an equal square of the icon.
+TEST(IconSet, EverySizeUsesOnlyTheArtsColoursAndEnlargesInWholeSteps)
+{
+    const QImage sheet(QStringLiteral(PORIMOGU_ASSET_DIR "/game.bmp"));
+    ASSERT_FALSE(sheet.isNull());
+    std::set<QRgb> palette;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            palette.insert(sheet.pixel(TileSheet::tileX(32) + x, TileSheet::tileY(32) + y) | 0xff000000);
+    const struct { int size, step; } sizes[] = {{16, 1}, {24, 1}, {32, 1}, {48, 1}, {64, 2}, {128, 4}, {256, 9}};
+    for (const auto& [size, step] : sizes) {
+        const QImage icon(QStringLiteral(PORIMOGU_ASSET_DIR "/icons/%1.png").arg(size));
+        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+        std::set<QRgb> dark;
+        int offset = size;  // first drawn column: the whole-step grid starts there
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                if (qAlpha(icon.pixel(x, y)) != 0)
+                    offset = std::min(offset, x);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const QRgb p = icon.pixel(x, y);
+                if (qAlpha(p) == 0)
+                    continue;
+                ASSERT_EQ(qAlpha(p), 255) << size << ": half-transparent at " << x << "," << y;
+                ASSERT_TRUE(palette.count(p)) << size << ": blended colour at " << x << "," << y;
+                if (qGray(p) < 80)
+                    dark.insert(p);
+                if (step > 1) {
+                    const int bx = x - (x - offset) % step, by = y - (y - offset) % step;
+                    ASSERT_EQ(p, icon.pixel(bx, by)) << size << ": not a whole step at " << x << "," << y;
+                }
+            }
+        EXPECT_FALSE(dark.empty()) << size << ": the outline and eyes were lost";
+    }
+}

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The launcher with a stand-in game that reports where and how it was started: the
+# player's folder made and filled with links, the XDG rules, the player's own files
+# kept, the X11 choice in a Wayland session, and every failure to prepare the folder
+# handed to the game's error box.
+set -euo pipefail
+template=$1
+tmp=$(mktemp -d)
+trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
+failed=0
+fail() { echo "FAIL: $*" >&2; failed=$((failed + 1)); }
+
+mkdir -p "$tmp/share" "$tmp/cwd"
+echo bmp >"$tmp/share/game.bmp"
+echo mid >"$tmp/share/game.mid"
+cat >"$tmp/game" <<'GAME'
+#!/usr/bin/env bash
+{ echo "dir=$PWD"; echo "platform=${QT_QPA_PLATFORM-unset}"; for a in "$@"; do echo "arg=$a"; done; } >"$REPORT"
+[ "${1:-}" != --launch-error ]
+GAME
+chmod +x "$tmp/game"
+sed -e "s|@PORIMOGU_BINARY@|$tmp/game|" -e "s|@PORIMOGU_DATA_DIR@|$tmp/share|" "$template" >"$tmp/porimogu"
+chmod +x "$tmp/porimogu"
+
+# launch VAR=VALUE...: runs the launcher in $tmp/cwd with only these variables (and PATH); sets
+# `status` and `report` (what the stand-in game saw, empty when it never ran).
+launch() {
+  rm -f "$tmp/report"
+  status=0
+  (cd "$tmp/cwd" && env -i PATH="$PATH" REPORT="$tmp/report" "$@" "$tmp/porimogu" 2>"$tmp/stderr") || status=$?
+  report=$(cat "$tmp/report" 2>/dev/null || true)
+}
+
+# A fresh home: the folder is made, both files linked, the game started in it, no options.
+home=$tmp/home
+mkdir -p "$home"
+launch HOME="$home"
+data=$home/.local/share/porimogu
+[ "$status" -eq 0 ] || fail "fresh home: status $status"
+grep -qx "dir=$data" <<<"$report" || fail "fresh home: the game ran in the wrong folder: $report"
+! grep -q '^arg=' <<<"$report" || fail "fresh home: the game got options: $report"
+for f in game.bmp game.mid; do
+  [ "$(readlink "$data/$f")" = "$tmp/share/$f" ] || fail "fresh home: $f is not linked to the installed one"
+done
+[ "$(ls -A "$data" | wc -l)" -eq 2 ] || fail "fresh home: the folder holds more than the two links"
+
+# A file of the player's own stays; a link to a removed install is made again.
+echo mine >"$data/game.bmp.new" && mv -f "$data/game.bmp.new" "$data/game.bmp"
+ln -sfn "$tmp/gone/game.mid" "$data/game.mid"
+launch HOME="$home"
+[ "$(cat "$data/game.bmp")" = mine ] || fail "the player's own game.bmp was replaced"
+[ "$(readlink "$data/game.mid")" = "$tmp/share/game.mid" ] || fail "a dangling game.mid link was not renewed"
+
+# XDG_DATA_HOME: used when absolute, ignored when relative.
+launch HOME="$home" XDG_DATA_HOME="$tmp/xdg"
+grep -qx "dir=$tmp/xdg/porimogu" <<<"$report" || fail "absolute XDG_DATA_HOME not used: $report"
+launch HOME="$home" XDG_DATA_HOME=rel
+grep -qx "dir=$data" <<<"$report" || fail "relative XDG_DATA_HOME not ignored: $report"
+[ ! -e "$tmp/cwd/rel" ] || fail "a folder was made under the relative XDG_DATA_HOME"
+
+# Folders that cannot be prepared: the game shows the reason, the status is 1.
+echo file >"$tmp/afile"
+mkdir -p "$tmp/filehome/.local/share" && echo x >"$tmp/filehome/.local/share/porimogu"
+while IFS='|' read -r what vars words; do
+  # shellcheck disable=SC2086
+  launch $vars
+  [ "$status" -eq 1 ] || fail "$what: status $status, not 1"
+  grep -qx -- 'arg=--launch-error' <<<"$report" || fail "$what: the game was not asked to show the reason: $report"
+  grep -q -- "$words" <<<"$report" || fail "$what: the reason does not say '$words': $report"
+  grep -q -- "$words" "$tmp/stderr" || fail "$what: the reason is not on standard error"
+done <<EOF2
+no HOME nor XDG_DATA_HOME|XDG_DATA_HOME=relative|HOME and XDG_DATA_HOME are not set
+the folder is a file|HOME=$tmp/filehome|フォルダでは ないので
+the parent is not a folder|XDG_DATA_HOME=$tmp/afile|つくれないので
+the parent cannot be written|XDG_DATA_HOME=/proc/1|つくれないので
+EOF2
+
+# Wayland: through X11 when the session has XWayland, else Qt's own choice; an explicit
+# choice of the player always stands.
+while IFS='|' read -r vars want; do
+  # shellcheck disable=SC2086
+  launch HOME="$home" $vars
+  grep -qx "platform=$want" <<<"$report" || fail "with $vars the platform is not $want: $report"
+done <<EOF2
+WAYLAND_DISPLAY=wayland-0 DISPLAY=:9|xcb
+WAYLAND_DISPLAY=wayland-0|unset
+DISPLAY=:9|unset
+WAYLAND_DISPLAY=wayland-0 DISPLAY=:9 QT_QPA_PLATFORM=wayland|wayland
+EOF2
+
+echo "launcher: $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# `cmake --install` into a DESTDIR: exactly the expected files, the launcher and the
+# desktop entry naming the real prefix (not the DESTDIR), icons of the size their folder
+# says, and desktop entry and AppStream metadata that their validators accept.
+set -euo pipefail
+build=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR=$tmp/root cmake --install "$build" --prefix /usr >"$tmp/log" 2>&1 || { cat "$tmp/log" >&2; fail "install failed"; }
+root=$tmp/root
+
+expected=(
+  usr/games/porimogu
+  usr/libexec/porimogu/porimogu
+  usr/share/applications/io.github.porimogu.desktop
+  usr/share/doc/porimogu/changelog.Debian.gz
+  usr/share/doc/porimogu/copyright
+  usr/share/man/man6/porimogu.6.gz
+  usr/share/metainfo/io.github.porimogu.metainfo.xml
+  usr/share/porimogu/game.bmp
+  usr/share/porimogu/game.mid
+)
+for s in 16 24 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${s}x${s}/apps/io.github.porimogu.png")
+done
+diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort) \
+  || fail "the installed tree differs (- expected, + installed)"
+
+[ -x "$root/usr/games/porimogu" ] && [ -x "$root/usr/libexec/porimogu/porimogu" ] || fail "launcher or game not executable"
+bash -n "$root/usr/games/porimogu" || fail "the launcher is not valid bash"
+grep -qx 'game="/usr/libexec/porimogu/porimogu"' "$root/usr/games/porimogu" || fail "the launcher does not start /usr/libexec/porimogu/porimogu"
+grep -qx 'share="/usr/share/porimogu"' "$root/usr/games/porimogu" || fail "the launcher does not link from /usr/share/porimogu"
+grep -qx 'Exec=/usr/games/porimogu' "$root/usr/share/applications/io.github.porimogu.desktop" || fail "the desktop entry does not run /usr/games/porimogu"
+! grep -rq "$tmp" "$root/usr/games" "$root/usr/share" || fail "the DESTDIR leaked into an installed file"
+
+for s in 16 24 32 48 64 128 256; do
+  got=$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${s}x${s}/apps/io.github.porimogu.png")
+  [ "$got" = "${s}x${s}" ] || fail "the ${s}x${s} icon is $got"
+done
+
+desktop-file-validate "$root/usr/share/applications/io.github.porimogu.desktop" || fail "desktop-file-validate refused the desktop entry"
+appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/io.github.porimogu.metainfo.xml" \
+  || fail "appstreamcli refused the metainfo"
+echo "install tree: 0 failed"

@@ -4,6 +4,7 @@
 #include "helpbox.h"
 #include "mainform.h"
 #include "msgbox.h"
+#include "termination.h"
 #include "topdlg.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
     QApplication::setWindowIcon(ProgramIcon());
     porimogu::InstallFontSubstitutions();
+    porimogu::CloseOnTerminationSignals();
 
     // `--launch-error TEXT`: the launcher could not prepare the player's folder and
     // hands the reason over, so a start from the desktop menu shows it instead of
@@ -49,7 +51,7 @@ int main(int argc, char** argv)
         porimogu::HelpBox = new porimogu::THelpBox(&form);
         porimogu::TopDlg = new porimogu::TTopDlg(&form);
         form.SetDialogs(porimogu::AboutBox, porimogu::HelpBox, porimogu::TopDlg);
-        if (!form.CloseRequested()) {
+        if (!form.CloseRequested() && !porimogu::TerminationRequested()) {
             form.show();
             form.activateWindow();
             form.setFocus();

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# On Wayland itself, without X11: under a headless Weston compositor the game starts on
+# Qt's Wayland platform, draws its field, and ends cleanly when the session asks it to
+# (SIGTERM), with status 0.
+source "$(dirname "$0")/lib.sh"
+plugin=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null | head -n 1)
+if ! command -v weston >/dev/null || [ -z "$plugin" ]; then
+  echo "SKIP: weston or Qt's Wayland platform (qt6-wayland) is not installed"
+  exit 77
+fi
+# No sound server is reached; the music goes to SDL's silent output instead, so no box
+# about a missing sound device stands before the window (nothing here can press its OK).
+export SDL_AUDIODRIVER=dummy
+
+run=$E2E_TMP/run
+mkdir -p "$run"
+chmod 700 "$run"
+export XDG_RUNTIME_DIR=$run
+weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --idle-time=0 --debug \
+  --socket=wayland-e2e >"$E2E_TMP/weston.log" 2>&1 &
+weston_pid=$!
+trap 'kill "$weston_pid" 2>/dev/null || true; wait "$weston_pid" 2>/dev/null || true; e2e_cleanup' EXIT
+for _ in $(seq 100); do
+  [ -S "$run/wayland-e2e" ] && break
+  kill -0 "$weston_pid" 2>/dev/null || { cat "$E2E_TMP/weston.log" >&2; fail "weston did not start"; }
+  sleep 0.1
+done
+
+new_game_dir
+(cd "$game" && exec env -u DISPLAY WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland \
+   PULSE_SERVER="unix:$E2E_TMP/no-sound-server" "$E2E_GAME" >"$E2E_TMP/game.log" 2>&1) &
+E2E_PID=$!
+
+# The compositor's own screenshots (allowed by --debug) show the field once it is drawn.
+floor=0
+for _ in $(seq 40); do
+  game_running || fail "the game ended on its own"
+  rm -f "$E2E_TMP"/shots/*.png
+  mkdir -p "$E2E_TMP/shots"
+  (cd "$E2E_TMP/shots" && WAYLAND_DISPLAY=wayland-e2e weston-screenshooter >/dev/null 2>&1) || true
+  shot=$(ls "$E2E_TMP"/shots/*.png 2>/dev/null | head -n 1)
+  if [ -n "$shot" ]; then
+    floor=$("$E2E_PROBE" count "$shot" "$game/game.bmp" 1)
+    [ "$floor" -gt 600 ] && break
+  fi
+  sleep 0.25
+done
+[ "$floor" -gt 600 ] || fail "the field was not drawn on Wayland ($floor floor tiles seen)"
+echo "drawn on Wayland: $floor floor tiles"
+
+kill -TERM "$E2E_PID"
+status=0
+for _ in $(seq 60); do game_running || break; sleep 0.05; done
+game_running && fail "the game did not end within 3 seconds of SIGTERM"
+wait "$E2E_PID" || status=$?
+E2E_PID=""
+[ "$status" -eq 0 ] || fail "the game ended with status $status after SIGTERM"
+echo "e2e wayland: 0 failed"

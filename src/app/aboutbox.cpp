@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QHideEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -56,19 +55,8 @@ protected:
 private:
     void DrawBevel(QPainter& p, QRect& r, Bevel bevel, const QColor& light, const QColor& shadow)
     {
-        if (bevel == Bevel::None)
-            return;
-        const QColor& topLeft = bevel == Bevel::Raised ? light : shadow;
-        const QColor& bottomRight = bevel == Bevel::Raised ? shadow : light;
-        for (int i = 0; i < width_; ++i) {
-            p.setPen(topLeft);
-            p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-            p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-            p.setPen(bottomRight);
-            p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-            p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-            r.adjust(1, 1, -1, -1);
-        }
+        if (bevel != Bevel::None)
+            porimogu::DrawBevel(p, r, bevel == Bevel::Raised, light, shadow, width_);
     }
 
     bool borderLine_;
@@ -118,12 +106,6 @@ TAboutBox::TAboutBox(QWidget* parent)
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     ProductName->setPalette(yellow);
     ProductName->adjustSize();
-    // A crisp dark edge keeps the yellow name legible on the grey panel.
-    auto* edge = new QGraphicsDropShadowEffect(ProductName);
-    edge->setOffset(1, 1);
-    edge->setBlurRadius(0);
-    edge->setColor(QColor(64, 64, 64));
-    ProductName->setGraphicsEffect(edge);
 
     Version = MakeLabel(Panel1, "Version", 78, 31, QStringLiteral("Version 2"));
     Dedication = MakeLabel(Panel1, "Dedication", 32, 78, QStringLiteral("ちいさな みんなへ"));

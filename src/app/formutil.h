@@ -10,6 +10,7 @@
 class QHideEvent;
 class QKeyEvent;
 class QLabel;
+class QPainter;
 
 namespace porimogu {
 
@@ -30,10 +31,27 @@ QFont FormFont(int pixelSize, bool bold);
 // The label belongs to `parent`.
 QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text);
 
-// Moves the window so that its outer frame stands in the middle of the available area of
-// its owner's screen (the primary screen when it has no owner); does nothing when there
-// is no screen. Before the first showing the frame is unknown and the client size stands
-// in for it.
+// Draws a bevel `width` pixels wide just inside r, raised (light top and left, shadow
+// bottom and right) or lowered (the other way round), and shrinks r by it. The
+// bottom-right colour takes the two corners where the colours meet.
+void DrawBevel(QPainter& painter, QRect& r, bool raised, const QColor& light, const QColor& shadow,
+               int width);
+
+// The top-left corner that puts a window whose outer frame measures `outer` in the middle
+// of `screen`: (screen size - outer size) div 2 from the screen's corner, never above or
+// left of it (a window larger than the screen keeps its title bar reachable).
+QPoint CentredTopLeft(const QRect& screen, const QSize& outer);
+
+// The frame the window manager adds around `window` (outer size minus client size). Before
+// the window's first showing it is unknown: the frame of another visible top-level
+// window stands in for it, none when there is no such window.
+QSize FrameExtra(const QWidget* window);
+
+// Moves the window so that its outer frame stands in the middle of its owner's screen
+// (the primary screen when it has no owner); does nothing when there is no screen. A
+// window manager frames a window only once it is mapped: until the real frame is known
+// (at most a couple of seconds after the next showing) the window is centred once more
+// as soon as it is, so under a window manager it ends up centred by its outer frame.
 void CenterOnScreen(QWidget* window);
 
 // Shows the window without making it modal, raised and active. A hidden window is

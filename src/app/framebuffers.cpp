@@ -10,20 +10,20 @@ bool TileSheet::CutFrom(const QImage& sheet)
     Clear();
     if (sheet.isNull())
         return false;
-    // Copying outside the image fills with transparent pixels in an alpha format.
-    const QImage argb = sheet.convertToFormat(QImage::Format_ARGB32);
-    for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c) {
-            QImage tile = argb.copy(kTileSize * c, kTileSize * r, kTileSize, kTileSize);
-            for (int y = 0; y < kTileSize; ++y) {
-                auto* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
-                for (int x = 0; x < kTileSize; ++x)
-                    if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu)
-                        line[x] = 0;
-            }
-            tiles_[static_cast<std::size_t>(16 * r + c)] = tile.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        }
+    // Only pure white is see-through. The sheet's own alpha counts for nothing: paint
+    // programs write 32-bit files whose pixels carry alpha 0, and those must still show.
+    QImage masked = sheet.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x)
+            line[x] = (line[x] & 0x00FFFFFFu) == 0x00FFFFFFu ? 0u : line[x] | 0xFF000000u;
     }
+    // Copying outside the image fills with transparent pixels in an alpha format.
+    for (int r = 0; r < 16; ++r)
+        for (int c = 0; c < 16; ++c)
+            tiles_[static_cast<std::size_t>(16 * r + c)] =
+                masked.copy(kTileSize * c, kTileSize * r, kTileSize, kTileSize)
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     empty_ = false;
     return true;
 }

@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include "aboutbox.h"
+#include "formutil.h"
 #include "gauge.h"
 #include "helpbox.h"
 #include "keys.h"
@@ -15,12 +16,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QFile>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace porimogu {
@@ -63,6 +62,13 @@ void TPlayField::ShowChanged(std::span<const QRect> rects)
     update(region);
 }
 
+void TBevel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QRect r = rect();
+    DrawBevel(p, r, false, palette().color(QPalette::Light), palette().color(QPalette::Dark), 1);
+}
+
 TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
 {
     MainForm = this;
@@ -78,11 +84,8 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     client_ = new QWidget(this);
     client_->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(client_);
-    Bevel1 = new QFrame(client_);
+    Bevel1 = new TBevel(client_);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setLineWidth(1);
-    Bevel1->setMidLineWidth(0);
     Bevel1->setCursor(Qt::IBeamCursor);
     PlayField = new TPlayField(buffers_, client_);
     PlayField->setCursor(Qt::IBeamCursor);
@@ -217,10 +220,7 @@ void TMainForm::FormCreate()
     g.SetState(GameState::Waiting);
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect avail = s->geometry();
-        move(avail.center() - QPoint(width() / 2, height() / 2));
-    }
+    CenterOnScreen(this);
     Timer1->setInterval(40);
     Timer2->setInterval(1000);
     Panel1->Gauge1->SetMaxValue(80);

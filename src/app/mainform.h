@@ -9,7 +9,6 @@
 #include <memory>
 
 class QAction;
-class QFrame;
 class QMenu;
 class QTimer;
 
@@ -38,6 +37,16 @@ protected:
 
 private:
     const FrameBuffers& buffers_;
+};
+
+// The play field's frame: a lowered box, one pixel of button shadow along the top and
+// left edges and one of light along the bottom and right.
+class TBevel : public QWidget {
+public:
+    explicit TBevel(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override;
 };
 
 class TMainForm : public QMainWindow, public Window, public Dialogs {
@@ -76,7 +85,7 @@ public:
     FrameBuffers& Buffers() { return buffers_; }
     TMediaPlayer* MediaPlayer() { return MediaPlayer1.get(); }
     TStatusPanel* Panel1 = nullptr;
-    QFrame* Bevel1 = nullptr;
+    TBevel* Bevel1 = nullptr;
     TPlayField* PlayField = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;

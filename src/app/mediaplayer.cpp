@@ -66,8 +66,10 @@ bool IsSoundFont(const QString& path)
     return head.size() == 12 && head.startsWith("RIFF") && head.mid(8) == "sfbk";
 }
 
-// Renders by hand into scratch buffers; returns the largest absolute sample.
-float Render(fluid_synth_t* synth, int frames, std::vector<float>& left, std::vector<float>& right)
+// Renders by hand into scratch buffers; returns the largest absolute sample and, with
+// `energy`, adds the sum of the squares of the samples to it.
+float Render(fluid_synth_t* synth, int frames, std::vector<float>& left, std::vector<float>& right,
+             double* energy = nullptr)
 {
     constexpr int kChunk = 4096;
     left.resize(kChunk);
@@ -76,8 +78,13 @@ float Render(fluid_synth_t* synth, int frames, std::vector<float>& left, std::ve
     while (frames > 0) {
         const int n = std::min(frames, kChunk);
         fluid_synth_write_float(synth, n, left.data(), 0, 1, right.data(), 0, 1);
-        for (int i = 0; i < n; ++i)
-            peak = std::max({peak, std::fabs(left[std::size_t(i)]), std::fabs(right[std::size_t(i)])});
+        for (int i = 0; i < n; ++i) {
+            const float l = left[std::size_t(i)];
+            const float r = right[std::size_t(i)];
+            peak = std::max({peak, std::fabs(l), std::fabs(r)});
+            if (energy)
+                *energy += double(l) * l + double(r) * r;
+        }
         frames -= n;
     }
     return peak;
@@ -432,11 +439,11 @@ double TMediaPlayer::TicksPerSecond() const
     return 1e6 / startTempo_ * division_;
 }
 
-float TMediaPlayer::RenderSamples(int frames)
+float TMediaPlayer::RenderSamples(int frames, double* energy)
 {
     if (!DeviceOpen() || driver_ || output_ || frames <= 0)
         return 0;
-    const float peak = Render(synth_, frames, left_, right_);
+    const float peak = Render(synth_, frames, left_, right_, energy);
     CheckForEnd();
     return peak;
 }

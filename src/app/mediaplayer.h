@@ -96,8 +96,9 @@ public:
 
     // Only with renderByHand: renders `frames` stereo frames at 44.1 kHz, which moves
     // the music on by that much time, then notices the end of playback. Returns the
-    // largest absolute sample value rendered (0 = silence).
-    float RenderSamples(int frames);
+    // largest absolute sample value rendered (0 = silence). With `energy`, adds the sum
+    // of the squares of every sample rendered, both channels, to *energy.
+    float RenderSamples(int frames, double* energy = nullptr);
     static constexpr int kSampleRate = 44100;
 
 signals:

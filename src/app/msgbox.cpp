@@ -77,49 +77,6 @@ QRect PrimaryScreenRect()
     return QRect(0, 0, 640, 480);
 }
 
-// The frame a window manager adds around a top-level window, taken from a window that is
-// already on screen; none when there is no such window yet.
-QSize FrameExtra()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->isWindow() && !w->isMinimized()) {
-            const QSize extra = w->frameGeometry().size() - w->size();
-            if (extra.width() > 0 || extra.height() > 0)
-                return extra;
-        }
-    }
-    return QSize(0, 0);
-}
-
-// Places the window's outer frame in the middle of the primary screen.
-void CentreOnScreen(QWidget* w, QSize outer)
-{
-    const QRect screen = PrimaryScreenRect();
-    w->move(screen.x() + screen.width() / 2 - outer.width() / 2,
-            screen.y() + screen.height() / 2 - outer.height() / 2);
-}
-
-void CentreBeforeShow(QWidget* w)
-{
-    CentreOnScreen(w, w->size() + FrameExtra());
-}
-
-// Once shown the real frame is known; correct the position if the guess was off.
-void CentreAfterShow(QWidget* w)
-{
-    QPointer<QWidget> guard(w);
-    QTimer::singleShot(0, w, [guard] {
-        if (!guard || !guard->isVisible())
-            return;
-        const QRect screen = PrimaryScreenRect();
-        const QSize outer = guard->frameGeometry().size();
-        const QPoint want(screen.x() + screen.width() / 2 - outer.width() / 2,
-                          screen.y() + screen.height() / 2 - outer.height() / 2);
-        if (guard->frameGeometry().topLeft() != want)
-            guard->move(want);
-    });
-}
-
 } // namespace
 
 // ---- Fonts and dialog units -------------------------------------------------------
@@ -278,7 +235,7 @@ TMessageForm::TMessageForm(const QString& text, MsgDlgType type, unsigned button
     } else if (!buttons_.isEmpty()) {
         buttons_.front()->setFocus();
     }
-    CentreBeforeShow(this);
+    CenterOnScreen(this);
 }
 
 void TMessageForm::reject()
@@ -315,7 +272,6 @@ void TMessageForm::keyPressEvent(QKeyEvent* event)
 void TMessageForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CentreAfterShow(this);
 }
 
 int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext)
@@ -402,7 +358,7 @@ bool QueryText(const QString& caption, const QString& prompt, QString& text)
     QObject::connect(cancel, &QPushButton::clicked, &form, [&form] { form.done(mrCancel); });
 
     edit->setFocus();
-    CentreBeforeShow(&form);
+    CenterOnScreen(&form);
     // Esc and the close box reject: any result but mrOk leaves the text as it was.
     const ReactivateAfterModal reactivate;
     if (form.exec() != mrOk)

@@ -28,13 +28,15 @@ CanberraSound::~CanberraSound()
 
 const char* CanberraSound::EventId(unsigned type) noexcept
 {
+    // Each is heard over the music: the loudest 400 ms of every sound is at least as loud
+    // as the tune's average level.
     switch (type) {
     case 48:
-        return "dialog-warning";
+        return "service-logout";  // the ghost: a falling chime, points lost
     case 64:
-        return "dialog-information";
+        return "complete";        // the clear bonus: the theme's chime of success
     default:
-        return "bell";
+        return "bell";            // food: short, it may ring several times a second
     }
 }
 

@@ -9,7 +9,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace porimogu {
 
@@ -120,6 +121,13 @@ void TStringGrid::paintEvent(QPaintEvent* event)
         }
         y += height;
     }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = client.adjusted(1, 1, -1, -1);
+        focus.backgroundColor = palette().color(QPalette::Base);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 // --- TTopDlg -----------------------------------------------------------------------
@@ -174,19 +182,19 @@ TTopDlg::TTopDlg(QWidget* parent)
     ClearBtn = new QPushButton(QStringLiteral("Clear"), this);
     ClearBtn->setObjectName(QStringLiteral("ClearBtn"));
     ClearBtn->setGeometry(8, 328, 75, 25);
-    ClearBtn->setAutoDefault(false);
     connect(ClearBtn, &QPushButton::clicked, this, &TTopDlg::ClearBtnClick);
 
-    setTabOrder(OKBtn, ClearBtn);
+    // OK, then the grid, then Clear. Enter presses the button that has the focus, and
+    // OK from anywhere else.
+    SGrid->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(OKBtn, SGrid);
+    setTabOrder(SGrid, ClearBtn);
 }
 
 int TTopDlg::ShowModal()
 {
     FormShow();
-    if (const QScreen* screen = (parentWidget() ? parentWidget()->screen() : this->screen())) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    CenterOnScreen(this);
     return exec() == mrOk ? mrOk : mrCancel;
 }
 

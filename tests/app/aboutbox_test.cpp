@@ -213,3 +213,27 @@ TEST_F(AboutBoxTest, ClosingHandsTheKeyboardBackToTheGameWindow)
 }
 
 } // namespace
+
+TEST_F(AboutBoxTest, TheNameIsPlainBoldYellowOnTheButtonShadowWithoutADropShadow)
+{
+    QLabel* name = box->ProductName;
+    EXPECT_EQ(name->text(), QStringLiteral("ぽりもぐゲーム"));
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_EQ(name->font().pixelSize(), 19);
+    const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect area = name->geometry().translated(box->Panel1->pos());
+    const QRgb shadow = box->palette().color(QPalette::Dark).rgb();
+    int yellow = 0;
+    int darkEdge = 0;
+    int ground = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = shown.pixel(x, y);
+            yellow += p == qRgb(255, 255, 0);
+            darkEdge += p == qRgb(64, 64, 64);
+            ground += p == shadow;
+        }
+    EXPECT_GT(yellow, 40);
+    EXPECT_EQ(darkEdge, 0);
+    EXPECT_GT(ground, area.width() * area.height() / 3) << "the label stands on the button shadow";
+}

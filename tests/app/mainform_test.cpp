@@ -135,6 +135,24 @@ TEST_F(MainFormTest, WindowGeometryAndStartTexts)
     EXPECT_EQ(form_->Panel1->geometry(), QRect(0, 504, 732, 32));
 }
 
+TEST_F(MainFormTest, ThePlayFieldFrameIsALoweredBoxOnePixelWide)
+{
+    const QImage frame = form_->Bevel1->grab().toImage();
+    ASSERT_EQ(frame.size(), QSize(600, 440));
+    const QRgb shadow = form_->palette().color(QPalette::Dark).rgb();
+    const QRgb light = form_->palette().color(QPalette::Light).rgb();
+    const QRgb face = form_->palette().color(QPalette::Window).rgb();
+    ASSERT_NE(shadow, light);
+    const struct { int x, y; QRgb colour; } pixels[] = {
+        {0, 0, shadow}, {598, 0, shadow}, {0, 438, shadow},    // top and left
+        {599, 0, light}, {599, 439, light}, {0, 439, light},   // right and bottom
+        {300, 0, shadow}, {0, 220, shadow}, {300, 439, light}, {599, 220, light},
+        {1, 1, face}, {598, 438, face}, {300, 1, face}, {1, 220, face},  // no second line
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(frame.pixel(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+}
+
 TEST_F(MainFormTest, FrameShowsFloorAndPlayerTilesInPlace)
 {
     HideItems();

@@ -156,6 +156,28 @@ TEST_F(TopDlg, OkHasTheFocusEnterPressesItAndEscapeDoesNotClose)
     EXPECT_EQ(ReadAll("Tops.dat"), FileOf(DefaultScoreLines()));
 }
 
+TEST_F(TopDlg, TabGoesOkGridClearAndEnterPressesTheFocusedButton)
+{
+    QList<QByteArray> stored = DefaultScoreLines().mid(1);
+    stored.append("00650,97/11/21,x");
+    WriteAll("Tops.dat", FileOf(stored));
+    const int result = OpenAnd([this] {
+        QTest::keyClick(dlg_.focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(dlg_.focusWidget(), dlg_.SGrid);
+        QTest::keyClick(dlg_.focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(dlg_.focusWidget(), dlg_.ClearBtn);
+        QTest::keyClick(dlg_.ClearBtn, Qt::Key_Return);
+        EXPECT_TRUE(dlg_.isVisible()) << "Enter on Clear pressed OK";
+        EXPECT_EQ(ReadAll("Tops.dat"), FileOf(DefaultScoreLines()));
+        // From the grid Enter presses OK, the default button.
+        QTest::keyClick(dlg_.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(dlg_.focusWidget(), dlg_.SGrid);
+        QTest::keyClick(dlg_.SGrid, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_FALSE(dlg_.isVisible());
+    });
+    EXPECT_EQ(result, mrOk);
+}
+
 TEST_F(TopDlg, AFailedSaveShowsTheErrorBoxAndOkLeavesTheDialogOpen)
 {
     QString shown;

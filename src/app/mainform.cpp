@@ -20,6 +20,8 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 namespace porimogu {
@@ -32,6 +34,21 @@ TTopDlg* TopDlg = nullptr;
 namespace {
 constexpr int kPlayFieldLeft = 20;
 constexpr int kPlayFieldTop = 10;
+
+// The menu bar's look is the application's; only a bare tap of Alt no longer puts it in
+// keyboard mode, where the arrows would move along the menu titles instead of ぽっけ.
+// Alt with an underlined letter still opens its menu: those are shortcuts of their own.
+class NoAltTapStyle : public QProxyStyle {
+public:
+    explicit NoAltTapStyle(QStyle* base) : QProxyStyle(base) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 } // namespace
 
 TPlayField::TPlayField(const FrameBuffers& buffers, QWidget* parent) : QWidget(parent), buffers_(buffers)
@@ -143,6 +160,9 @@ void TMainForm::BuildMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setFocusPolicy(Qt::NoFocus);
+    auto* barStyle = new NoAltTapStyle(QStyleFactory::create(QApplication::style()->name()));
+    barStyle->setParent(bar);
+    bar->setStyle(barStyle);
 
     auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)()) {
         QAction* a = menu->addAction(caption);
@@ -339,6 +359,12 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
         game_->FormKeyDown(VirtualKeyFor(event->key(), event->modifiers()),
                            ShiftStateFor(event->key(), event->modifiers(), true));
     });
+    // F10 opens the first menu; the arrows then go from menu to menu, Esc closes it.
+    if (event->key() == Qt::Key_F10 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        menuBar()->setActiveAction(KG1->menuAction());
+        event->accept();
+        return;
+    }
     QMainWindow::keyPressEvent(event);
 }
 

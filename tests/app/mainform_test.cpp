@@ -1,5 +1,6 @@
 // The main window around the rules: key mapping, geometry, and what a frame shows.
 #include "appfakes.h"
+#include "formutil.h"
 #include "framebuffers.h"
 #include "keys.h"
 #include "mainform.h"
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
@@ -133,6 +135,27 @@ TEST_F(MainFormTest, WindowGeometryAndStartTexts)
     EXPECT_EQ(form_->Bevel1->geometry(), QRect(16, 6, 600, 440));
     EXPECT_EQ(form_->PlayField->geometry(), QRect(20, 10, 592, 432));
     EXPECT_EQ(form_->Panel1->geometry(), QRect(0, 504, 732, 32));
+}
+
+TEST(Centring, TheOuterFrameGoesToTheMiddleRoundedDown)
+{
+    const struct { QRect screen; QSize outer; QPoint expected; } cases[] = {
+        {QRect(0, 0, 1024, 768), QSize(632, 504), QPoint(196, 132)},   // the game window, no frame
+        {QRect(0, 0, 1024, 768), QSize(633, 505), QPoint(195, 131)},   // odd sizes round down
+        {QRect(0, 0, 1024, 768), QSize(640, 532), QPoint(192, 118)},   // a framed one
+        {QRect(1024, 0, 800, 600), QSize(336, 360), QPoint(1256, 120)}, // a second screen
+        {QRect(0, 0, 600, 400), QSize(640, 532), QPoint(0, 0)},        // larger than the screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CentredTopLeft(c.screen, c.outer), c.expected) << c.outer.width() << "x" << c.outer.height();
+}
+
+TEST_F(MainFormTest, TheWindowOpensInTheMiddleOfTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(form_->frameGeometry().topLeft(), CentredTopLeft(screen, form_->frameGeometry().size()));
+    EXPECT_EQ(form_->frameGeometry().topLeft(),
+              QPoint((screen.width() - form_->width()) / 2, (screen.height() - form_->height()) / 2));
 }
 
 TEST_F(MainFormTest, ThePlayFieldFrameIsALoweredBoxOnePixelWide)

@@ -534,3 +534,24 @@ TEST_F(MenusTest, TrailSmearsTheFloorOnlyWhilePlayingAndCleansInTheFirstTickElse
         EXPECT_TRUE(FloorIsClean());
     }
 }
+
+TEST_F(MenusTest, ATapOfAltLeavesTheArrowsWithTheGameAndF10OpensTheFirstMenu)
+{
+    QMenuBar* bar = form_->menuBar();
+    QTest::keyPress(form_.get(), Qt::Key_Alt);
+    QTest::keyRelease(form_.get(), Qt::Key_Alt);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(bar->hasFocus()) << "the menu bar took the keyboard";
+    QWidget* keys = QApplication::focusWidget();
+    ASSERT_NE(keys, nullptr);
+    QTest::keyPress(keys, Qt::Key_Right);
+    EXPECT_TRUE(G().G().RightFlag);
+    QTest::keyRelease(keys, Qt::Key_Right);
+
+    QTest::keyClick(form_.get(), Qt::Key_F10);
+    EXPECT_EQ(bar->activeAction(), form_->KG1->menuAction());
+    EXPECT_TRUE(form_->KG1->isVisible());
+    form_->KG1->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form_->KG1->isVisible());
+}

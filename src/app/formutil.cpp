@@ -78,23 +78,41 @@ namespace {
 
 constexpr int kFrameWaitMs = 2000;
 
-// Centres a window once more when the window manager has framed it, then goes away.
-// Also goes away when the wait is over, so a window the player has moved stays put.
+// Puts the window's outer frame, as far as it is known, in the middle of its screen and
+// returns the outer size it was centred for (empty without a screen).
+QSize PlaceCentred(QWidget* window)
+{
+    QScreen* screen = window->parentWidget() ? window->parentWidget()->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QSize outer = window->size() + FrameExtra(window);
+    window->move(CentredTopLeft(screen->geometry(), outer));  // move() places the frame
+    return outer;
+}
+
+bool FrameKnown(const QWidget* window)
+{
+    return window->frameGeometry().size() != window->size();
+}
+
+// Keeps a window centred while its outer size settles in the first moments after its
+// showing: a box that sizes itself as it is shown, and the frame a window manager adds
+// once the window is mapped. Only a change of the outer size moves it, so a window the
+// player drags stays where it is put; after the wait nothing moves it any more.
 class CentreWhenFramed : public QObject {
 public:
-    explicit CentreWhenFramed(QWidget* window) : QObject(window), window_(window)
+    CentreWhenFramed(QWidget* window, QSize centredFor) : QObject(window), window_(window), centredFor_(centredFor)
     {
+        setObjectName(Name());
         window->installEventFilter(this);
+        if (window->isVisible())
+            Arm();
     }
 
-    // Starts the wait at the window's showing, once per watcher.
-    void Arm()
-    {
-        if (armed_)
-            return;
-        armed_ = true;
-        QTimer::singleShot(kFrameWaitMs, this, [this] { deleteLater(); });
-    }
+    static QString Name() { return QStringLiteral("CentreWhenFramed"); }
+    void SetCentredFor(QSize outer) { centredFor_ = outer; }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -105,13 +123,12 @@ protected:
             break;
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::Expose:
         case QEvent::WindowActivate:
-            if (armed_ && window_->isVisible() && window_->frameGeometry().size() != window_->size()) {
-                window_->removeEventFilter(this);
-                PlaceCentred(window_);
-                deleteLater();
-            }
+        case QEvent::UpdateRequest:
+            if (armed_ && window_->isVisible()
+                && !(window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                && window_->size() + FrameExtra(window_) != centredFor_)
+                centredFor_ = PlaceCentred(window_);
             break;
         default:
             break;
@@ -120,36 +137,33 @@ protected:
     }
 
 private:
-    QWidget* window_;
-    bool armed_ = false;
-
-public:
-    static void PlaceCentred(QWidget* window)
+    void Arm()
     {
-        QScreen* screen = window->parentWidget() ? window->parentWidget()->screen() : nullptr;
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        if (!screen)
+        if (armed_)
             return;
-        // move() places the frame.
-        window->move(CentredTopLeft(screen->geometry(), window->size() + FrameExtra(window)));
+        armed_ = true;
+        QTimer::singleShot(kFrameWaitMs, this, [this] {
+            window_->removeEventFilter(this);
+            deleteLater();
+        });
     }
+
+    QWidget* window_;
+    QSize centredFor_;
+    bool armed_ = false;
 };
 
 } // namespace
 
 void CenterOnScreen(QWidget* window)
 {
-    CentreWhenFramed::PlaceCentred(window);
-    const QSize own = window->frameGeometry().size() - window->size();
-    const QString name = QStringLiteral("CentreWhenFramed");
-    if (own.width() <= 0 && own.height() <= 0
-        && window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly) == nullptr) {
-        auto* watcher = new CentreWhenFramed(window);
-        watcher->setObjectName(name);
-        if (window->isVisible())
-            watcher->Arm();
-    }
+    const QSize outer = PlaceCentred(window);
+    if (window->isVisible() && FrameKnown(window))
+        return;
+    if (auto* watcher = window->findChild<QObject*>(CentreWhenFramed::Name(), Qt::FindDirectChildrenOnly))
+        static_cast<CentreWhenFramed*>(watcher)->SetCentredFor(outer);
+    else
+        new CentreWhenFramed(window, outer);
 }
 
 void ShowModeless(QWidget* window)

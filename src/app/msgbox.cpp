@@ -402,6 +402,7 @@ void ShowErrorBox(const QString& message)
         }
         QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
+        CenterOnScreen(&box);
         const ReactivateAfterModal reactivate;
         box.exec();
     } catch (...) {

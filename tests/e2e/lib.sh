@@ -128,6 +128,31 @@ find_sprite() {
   echo "-1 -1 0 0"
 }
 
+# frame_of WINDOW: prints "x y width height" of the window's outer frame: the client
+# area plus the frame the window manager reports (none without one).
+frame_of() {
+  local x y w h l=0 r=0 t=0 b=0 ext
+  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
+  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
+  w=$(xwininfo -id "$1" | awk '/  Width:/ {print $2}')
+  h=$(xwininfo -id "$1" | awk '/  Height:/ {print $2}')
+  ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ,)
+  [ -n "$ext" ] && read -r l r t b <<<"$ext"
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# expect_centred WINDOW NAME: waits until the window's outer frame stands in the middle
+# of the 1024 x 768 screen, (screen - size) div 2; fails the test when it never does.
+expect_centred() {
+  local fx fy fw fh
+  for _ in $(seq 30); do
+    read -r fx fy fw fh < <(frame_of "$1")
+    [ "$fx" -eq $(((1024 - fw) / 2)) ] && [ "$fy" -eq $(((768 - fh) / 2)) ] && return 0
+    sleep 0.1
+  done
+  fail "$2 not centred: frame ${fw}x${fh} at $fx,$fy, not at $(((1024 - fw) / 2)),$(((768 - fh) / 2))"
+}
+
 game_running() { kill -0 "$E2E_PID" 2>/dev/null; }
 
 # wait_exit SECONDS: true when the game has ended within that time.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The menu bar from the keyboard: Alt and the access letters open the menus and choose
-# their items. Help opens beside the running game and hands the keys back when it
+# The menu bar from the keyboard: Alt and the access letters, or F10, open the menus and
+# choose their items, while a tap of Alt alone leaves the arrows with the game. Help opens beside the running game and hands the keys back when it
 # closes; スタート starts a game, ていし pauses and resumes it, やめる ends it, the top
 # list follows, and おわり ends the program. The game state is read from the colour of
 # the state label at the right of the status bar: the button face while waiting, the
@@ -87,7 +87,20 @@ read -r x1 y1 _ < <(find_sprite "$E2E_TMP/find.png" 64)
 [ "$x1" -gt $((x0 + 100)) ] || fail "the arrow key did not steer ぽっけ after the menu ($x0 -> $x1)"
 [ "$y1" -eq "$y0" ] || fail "ぽっけ left his row ($y0 -> $y1)"
 
-choose g s
+# A tap of Alt leaves the arrows with the game.
+key "$win" alt
+sleep 0.3
+xdotool keydown Left
+sleep 0.6
+xdotool keyup Left
+read -r x2 _ < <(find_sprite "$E2E_TMP/find.png" 72)
+[ "$x2" -ge 0 ] || fail "ぽっけ not found facing left after a tap of Alt"
+[ "$x2" -lt $((x1 - 100)) ] || fail "after a tap of Alt the arrow key did not steer ぽっけ ($x1 -> $x2)"
+
+# F10 opens the first menu; its access letter then chooses スタート.
+key "$win" F10
+sleep 0.4
+xdotool key s
 expect_state playing
 choose g p
 expect_state paused

@@ -1,6 +1,7 @@
 #pragma once
 // The three system beeps, as the desktop's event sounds (libcanberra, freedesktop sound
-// theme): type 0 "bell", 48 "service-logout", 64 "complete"; any other type sounds as 0. When the desktop cannot play one, the window system's beep stands in.
+// theme): type 0 "bell", 48 "service-logout", 64 "complete"; any other type sounds as 0.
+// When the desktop cannot play one, the window system's beep stands in.
 #include "ports.h"
 
 #include <QByteArray>

@@ -1,13 +1,11 @@
-// The tile sheet as cut from a real game.bmp on disk: white is the only see-through colour.
-#include "appfakes.h"
+// The tile sheet as cut from game.bmp's bytes: white is the only see-through colour.
 #include "framebuffers.h"
+#include "sheetfile.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace porimogu;
-using namespace porimogu::testing;
 
 namespace {
 
@@ -46,8 +44,6 @@ QByteArray AlphaBmp(const QImage& argb)
 
 TEST(TileSheet, OnlyWhiteIsSeeThroughWhateverTheFilesAlpha)
 {
-    ScratchDir dir;
-    ASSERT_TRUE(dir.IsValid());
     // Tile 1 is green with alpha 0 except one pure white pixel; tile 2 is half-transparent
     // red; everything else opaque blue.
     QImage art(256, 256, QImage::Format_ARGB32);
@@ -58,11 +54,7 @@ TEST(TileSheet, OnlyWhiteIsSeeThroughWhateverTheFilesAlpha)
             art.setPixel(32 + x, y, qRgba(200, 0, 0, 128));
         }
     art.setPixel(16 + 5, 5, qRgba(255, 255, 255, 255));
-    QFile file(QStringLiteral("game.bmp"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(AlphaBmp(art));
-    file.close();
-    const QImage loaded(QStringLiteral("game.bmp"));
+    const QImage loaded = DecodeTileSheet(AlphaBmp(art));
     ASSERT_TRUE(loaded.hasAlphaChannel()) << "the file must really carry alpha for this test";
 
     TileSheet sheet;

@@ -142,15 +142,16 @@ frame_of() {
 }
 
 # expect_centred WINDOW NAME: waits until the window's outer frame stands in the middle
-# of the 1024 x 768 screen, (screen - size) div 2; fails the test when it never does.
+# of the screen, (screen - size) div 2; fails the test when it never does.
 expect_centred() {
-  local fx fy fw fh
+  local fx fy fw fh sw sh
+  read -r sw sh < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
   for _ in $(seq 30); do
     read -r fx fy fw fh < <(frame_of "$1")
-    [ "$fx" -eq $(((1024 - fw) / 2)) ] && [ "$fy" -eq $(((768 - fh) / 2)) ] && return 0
+    [ "$fx" -eq $(((sw - fw) / 2)) ] && [ "$fy" -eq $(((sh - fh) / 2)) ] && return 0
     sleep 0.1
   done
-  fail "$2 not centred: frame ${fw}x${fh} at $fx,$fy, not at $(((1024 - fw) / 2)),$(((768 - fh) / 2))"
+  fail "$2 not centred: frame ${fw}x${fh} at $fx,$fy, not at $(((sw - fw) / 2)),$(((sh - fh) / 2))"
 }
 
 game_running() { kill -0 "$E2E_PID" 2>/dev/null; }

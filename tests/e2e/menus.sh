@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The menu bar from the keyboard: Alt and the access letters, or F10, open the menus and
-# choose their items, while a tap of Alt alone leaves the arrows with the game. Help opens beside the running game and hands the keys back when it
-# closes; スタート starts a game, ていし pauses and resumes it, やめる ends it, the top
+# choose their items, while a tap of Alt alone leaves the arrows with the game. Help
+# opens beside the running game and hands the keys back when it closes; スタート starts a
+# game, ていし pauses and resumes it, やめる ends it, the top
 # list follows, and おわり ends the program. The game state is read from the colour of
 # the state label at the right of the status bar: the button face while waiting, the
 # panel's own colour while playing, yellow while paused, lime when over.
@@ -109,6 +110,7 @@ expect_state playing
 choose g q
 expect_state over
 top=$(wait_window '^TopList Dialog$' 10) || fail "no top list after the game"
+expect_centred "$top" "the top list"
 key "$top" Return
 expect_state waiting 3
 

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# The window opens in the middle of the screen with its floor and ぽっけ; the right arrow held moves ぽっけ right;
-# Escape while waiting ends the game; without game.bmp the error dialog ends it.
+# The window opens in the middle of the screen with its floor and ぽっけ; the right arrow
+# held moves ぽっけ right; Escape while waiting ends the game; without game.bmp the error
+# dialog ends it.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
 new_game_dir
 open_game
 sleep 0.5
-# Without a window manager the window is its own frame.
 expect_centred "$win" "the main window"
 
 shot "$E2E_TMP/a.png"

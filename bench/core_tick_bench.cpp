@@ -1,45 +1,11 @@
 // One frame tick of the rules (Timer1Timer) with all ten actors on the field, the
 // player walking, and ports that do nothing. Also counts heap allocations per tick:
 // the rules must allocate nothing once the game runs.
+#include "countingnew.h"
 #include "game.h"
 #include "nullports.h"
 
 #include <benchmark/benchmark.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::atomic<long long> g_allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size != 0 ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size != 0 ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
-{
-    return operator new(size, tag);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -69,7 +35,7 @@ void BM_FrameTick(benchmark::State& state)
     auto& actors = game.Actors();
     long long tick = 0;
     const long long tilesBefore = canvas.tiles;
-    const long long allocsBefore = g_allocations.load(std::memory_order_relaxed);
+    const long long allocsBefore = Allocations();
     for (auto _ : state) {
         // Keep the game running with everyone on the field, the player walking to
         // and fro across it.
@@ -86,7 +52,7 @@ void BM_FrameTick(benchmark::State& state)
         game.Timer1Timer();
         benchmark::DoNotOptimize(actors[0].X);
     }
-    const long long allocs = g_allocations.load(std::memory_order_relaxed) - allocsBefore;
+    const long long allocs = Allocations() - allocsBefore;
     state.counters["allocs_per_tick"] = benchmark::Counter(static_cast<double>(allocs), benchmark::Counter::kAvgIterations);
     state.counters["tiles_per_tick"] =
         benchmark::Counter(static_cast<double>(canvas.tiles - tilesBefore), benchmark::Counter::kAvgIterations);

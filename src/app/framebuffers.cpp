@@ -44,9 +44,14 @@ void TileSheet::Draw(QImage& target, int n, int x, int y) const
     const int y0 = std::max(0, -y);
     const int x1 = std::min(kTileSize, target.width() - x);
     const int y1 = std::min(kTileSize, target.height() - y);
+    // Line addresses are worked out here: scanLine() would check for sharing every line.
+    const uchar* tileBits = tile.constBits();
+    const qsizetype tileStride = tile.bytesPerLine();
+    uchar* targetBits = target.bits();
+    const qsizetype targetStride = target.bytesPerLine();
     for (int ty = y0; ty < y1; ++ty) {
-        const auto* src = reinterpret_cast<const QRgb*>(tile.constScanLine(ty));
-        auto* dst = reinterpret_cast<QRgb*>(target.scanLine(y + ty)) + x;
+        const auto* src = reinterpret_cast<const QRgb*>(tileBits + ty * tileStride);
+        auto* dst = reinterpret_cast<QRgb*>(targetBits + (y + ty) * targetStride) + x;
         for (int tx = x0; tx < x1; ++tx) {
             const QRgb s = src[tx];
             const unsigned a = qAlpha(s);
@@ -103,8 +108,12 @@ namespace {
 void CopyRect(const QImage& src, QImage& dst, const QRect& r, int dx = 0, int dy = 0)
 {
     const auto bytes = static_cast<std::size_t>(r.width()) * 4;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::memcpy(dst.scanLine(y + dy) + (r.x() + dx) * 4, src.constScanLine(y) + r.x() * 4, bytes);
+    const qsizetype srcStride = src.bytesPerLine();
+    const qsizetype dstStride = dst.bytesPerLine();
+    const uchar* from = src.constBits() + r.top() * srcStride + r.x() * 4;
+    uchar* to = dst.bits() + (r.top() + dy) * dstStride + (r.x() + dx) * 4;
+    for (int n = r.height(); n > 0; --n, from += srcStride, to += dstStride)
+        std::memcpy(to, from, bytes);
 }
 
 } // namespace

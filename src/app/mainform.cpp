@@ -89,6 +89,13 @@ void TBevel::paintEvent(QPaintEvent*)
 TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
 {
     MainForm = this;
+    // The music file is read, the SoundFont loaded and the output opened while the
+    // window is being built; FormCreate takes the result where it opens the music.
+    MediaPlayer1 = std::make_unique<TMediaPlayer>();
+    MediaPlayer1->FileName = QStringLiteral("game.mid");
+    if (options_.openMusic && QFile::exists(MediaPlayer1->FileName))
+        MediaPlayer1->Prepare();
+
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("ぽっけの ぽりもぐ ゲーム"));
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -115,7 +122,6 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
         ownSound_ = std::make_unique<CanberraSound>();
         options_.sound = ownSound_.get();
     }
-    MediaPlayer1 = std::make_unique<TMediaPlayer>();
     if (options_.music == nullptr)
         options_.music = MediaPlayer1.get();
 

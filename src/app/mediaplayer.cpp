@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdint>
 #include <mutex>
+#include <system_error>
 #include <utility>
 
 namespace porimogu {
@@ -90,9 +91,11 @@ float Render(fluid_synth_t* synth, int frames, std::vector<float>& left, std::ve
     return peak;
 }
 
+} // namespace
+
 // Everything one open device owns, released in the safe order: the output first (it
 // renders on its own thread), then the player, the synthesizer and the settings.
-struct Device {
+struct TMediaPlayer::Device {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_player_t* player = nullptr;
@@ -119,8 +122,6 @@ struct Device {
     }
 };
 
-} // namespace
-
 QStringList MediaPlayerOptions::DefaultSoundFonts()
 {
     return {QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
@@ -145,8 +146,11 @@ TMediaPlayer::TMediaPlayer(MediaPlayerOptions options, QObject* parent)
     connect(&endWatch_, &QTimer::timeout, this, [this] { CheckForEnd(); });
 }
 
+TMediaPlayer::Opened::~Opened() = default;
+
 TMediaPlayer::~TMediaPlayer()
 {
+    TakePrepared();
     endWatch_.stop();
     Release();
 }
@@ -163,36 +167,47 @@ void TMediaPlayer::Fail(ErrorCode code, const QString& message)
     throw EMCIDeviceError(message);
 }
 
-void TMediaPlayer::OpenMedia()
-{
-    if (DeviceOpen())
-        CloseMedia();
+namespace {
 
-    const QString name = FileName;
+struct OpenFailure {
+    int code;
+    QString message;
+};
+
+} // namespace
+
+// What OpenMedia does that may take long: reading and checking the file, loading the
+// SoundFont, opening the output. Needs nothing of the player, so it can run on a thread
+// of its own. Throws OpenFailure.
+void TMediaPlayer::BuildInto(Opened& r, const QString& name, const MediaPlayerOptions& options)
+{
+    std::vector<float> left;
+    std::vector<float> right;
     if (name.isEmpty())
-        Fail(errCannotRead, QStringLiteral("音楽データが ありません"));
+        throw OpenFailure{errCannotRead, QStringLiteral("音楽データが ありません")};
     // Read whole and looked at before the synthesizer sees it: a FIFO or a directory of
     // that name is never waited on, and a file it would play garbled is refused.
     QByteArray data;
     if (ReadWholeFile(name, kMaxMidiFileBytes, data) != FileRead::Ok)
-        Fail(errCannotRead, name + QStringLiteral(" が よめません"));
+        throw OpenFailure{errCannotRead, name + QStringLiteral(" が よめません")};
     if (!data.startsWith("MThd"))
-        Fail(errNotMidi, name + QStringLiteral(" は MIDI データではありません"));
+        throw OpenFailure{errNotMidi, name + QStringLiteral(" は MIDI データではありません")};
     const QString broken = name + QStringLiteral(" の MIDI データが こわれています");
     switch (CheckMidiFile(data)) {
     case MidiFileCheck::Playable:
         break;
     case MidiFileCheck::Unsupported:
-        Fail(errUnsupportedMidi, name + QStringLiteral(" の MIDI データの形式には 対応していません"));
+        throw OpenFailure{errUnsupportedMidi, name + QStringLiteral(" の MIDI データの形式には 対応していません")};
     case MidiFileCheck::Broken:
-        Fail(errBrokenMidi, broken);
+        throw OpenFailure{errBrokenMidi, broken};
     }
 
     const QString noSynth = QStringLiteral("音楽を鳴らす準備が できません");
-    Device d;
+    r.device = std::make_unique<Device>();
+    Device& d = *r.device;
     d.settings = new_fluid_settings();
     if (!d.settings)
-        Fail(errNoSynth, noSynth);
+        throw OpenFailure{errNoSynth, noSynth};
     fluid_settings_setstr(d.settings, "player.timing-source", "sample");
     fluid_settings_setint(d.settings, "player.reset-synth", 0);
     fluid_settings_setnum(d.settings, "synth.sample-rate", kSampleRate);
@@ -208,10 +223,10 @@ void TMediaPlayer::OpenMedia()
     fluid_settings_setint(d.settings, "audio.periods", 8);
     d.synth = new_fluid_synth(d.settings);
     if (!d.synth)
-        Fail(errNoSynth, noSynth);
+        throw OpenFailure{errNoSynth, noSynth};
 
     bool soundFont = false;
-    for (const QString& candidate : options_.soundFonts) {
+    for (const QString& candidate : options.soundFonts) {
         if (IsSoundFont(candidate)
             && fluid_synth_sfload(d.synth, QFile::encodeName(candidate).constData(), 1) != FLUID_FAILED) {
             soundFont = true;
@@ -219,32 +234,34 @@ void TMediaPlayer::OpenMedia()
         }
     }
     if (!soundFont)
-        Fail(errNoSoundFont, QStringLiteral("音楽用の音色データ (SoundFont) が見つかりません"));
+        throw OpenFailure{errNoSoundFont, QStringLiteral("音楽用の音色データ (SoundFont) が見つかりません")};
 
     d.player = new_fluid_player(d.synth);
     if (!d.player || fluid_player_add_mem(d.player, data.constData(), std::size_t(data.size())) != FLUID_OK)
-        Fail(errNoSynth, noSynth);
+        throw OpenFailure{errNoSynth, noSynth};
     // The player reads the file at its first render: a file it cannot read ends the
     // playback at once. Rendered by hand, before any output exists, so nothing is heard.
     fluid_player_play(d.player);
-    Render(d.synth, 64, left_, right_);
+    Render(d.synth, 64, left, right);
     if (fluid_player_get_status(d.player) != FLUID_PLAYER_PLAYING)
-        Fail(errBrokenMidi, broken);
+        throw OpenFailure{errBrokenMidi, broken};
     const int length = fluid_player_get_total_ticks(d.player);
     const int tempo = fluid_player_get_midi_tempo(d.player);
     fluid_player_stop(d.player);
     fluid_synth_all_sounds_off(d.synth, -1);
     fluid_player_seek(d.player, 0);
-    Render(d.synth, 64, left_, right_);   // the player takes in the stop
+    Render(d.synth, 64, left, right);   // the player takes in the stop
 
-    QString driverName;
-    if (!options_.renderByHand) {
-        for (const QString& candidate : options_.audioDrivers) {
+    r.length = length;
+    r.tempo = tempo;
+    r.division = (static_cast<unsigned char>(data[12]) << 8) | static_cast<unsigned char>(data[13]);
+    if (!options.renderByHand) {
+        for (const QString& candidate : options.audioDrivers) {
             const QByteArray id = candidate.toUtf8();
             if (candidate == QLatin1String("pulseaudio")) {
                 d.output = PulseMusicOutput::Open(d.synth, kSampleRate);
                 if (d.output) {
-                    driverName = candidate;
+                    r.driverName = candidate;
                     break;
                 }
                 continue;
@@ -255,27 +272,77 @@ void TMediaPlayer::OpenMedia()
             d.driver = new_fluid_audio_driver(d.settings, d.synth);
             if (d.driver) {
                 d.sdlAudio = sdl;
-                driverName = candidate;
+                r.driverName = candidate;
                 break;
             }
             if (sdl)
                 StopSdlAudio();
         }
         if (!d.driver && !d.output)
-            Fail(errNoAudioOutput, QStringLiteral("音を出す装置が使えません"));
+            throw OpenFailure{errNoAudioOutput, QStringLiteral("音を出す装置が使えません")};
     }
 
+}
+
+std::unique_ptr<TMediaPlayer::Opened> TMediaPlayer::Build(const QString& name, const MediaPlayerOptions& options) noexcept
+{
+    auto r = std::make_unique<Opened>();
+    try {
+        BuildInto(*r, name, options);
+    } catch (const OpenFailure& f) {
+        r->error = f.code;
+        r->message = f.message;
+        r->device.reset();
+    } catch (...) {
+        r->error = errNoSynth;
+        r->message = QStringLiteral("音楽を鳴らす準備が できません");
+        r->device.reset();
+    }
+    return r;
+}
+
+void TMediaPlayer::Prepare()
+{
+    if (preparing_.joinable() || DeviceOpen())
+        return;
+    preparedName_ = FileName;
+    try {
+        preparing_ = std::thread([this, name = FileName, options = options_] { prepared_ = Build(name, options); });
+    } catch (const std::system_error&) {
+        prepared_.reset();   // OpenMedia does it all itself
+    }
+}
+
+std::unique_ptr<TMediaPlayer::Opened> TMediaPlayer::TakePrepared()
+{
+    if (!preparing_.joinable())
+        return nullptr;
+    preparing_.join();
+    return std::move(prepared_);
+}
+
+void TMediaPlayer::OpenMedia()
+{
+    if (DeviceOpen())
+        CloseMedia();
+
+    std::unique_ptr<Opened> opened = TakePrepared();
+    if (!opened || preparedName_ != FileName)
+        opened = Build(FileName, options_);
+    Opened& r = *opened;
+    if (r.error != errNone || !r.device)
+        Fail(static_cast<ErrorCode>(r.error != errNone ? r.error : errNoSynth), r.message);
+    Device& d = *r.device;
     settings_ = std::exchange(d.settings, nullptr);
     synth_ = std::exchange(d.synth, nullptr);
     player_ = std::exchange(d.player, nullptr);
     driver_ = std::exchange(d.driver, nullptr);
     output_ = std::move(d.output);
     sdlAudio_ = std::exchange(d.sdlAudio, false);
-    driverName_ = driverName;
-    length_ = length;
-    startTempo_ = tempo > 0 ? tempo : 500000;
-    const int division = (static_cast<unsigned char>(data[12]) << 8) | static_cast<unsigned char>(data[13]);
-    division_ = division > 0 ? division : 480;
+    driverName_ = r.driverName;
+    length_ = r.length;
+    startTempo_ = r.tempo > 0 ? r.tempo : 500000;
+    division_ = r.division > 0 ? r.division : 480;
     mode_ = TMPModes::mpStopped;
     playPending_ = false;
     endReached_ = false;

@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -71,6 +72,10 @@ public:
     QString FileName;          // the file OpenMedia opens; the game sets "game.mid"
     bool AutoRewind = true;
 
+    // Starts the slow part of opening FileName (reading it, loading the SoundFont, opening
+    // the output) on a thread of its own and returns at once. The next OpenMedia of the
+    // same file waits for it and takes its result, failures included, as its own.
+    void Prepare();
     void OpenMedia();
     void CloseMedia();
     void PlayMedia() override;
@@ -106,6 +111,22 @@ signals:
     void Notify();
 
 private:
+    struct Device;
+    // The outcome of the slow part of opening: a device, or the failure to report.
+    struct Opened {
+        std::unique_ptr<Device> device;
+        int error = errNone;
+        QString message;
+        QString driverName;
+        int length = 0;
+        int tempo = 0;
+        int division = 0;
+        ~Opened();
+    };
+    static void BuildInto(Opened& r, const QString& name, const MediaPlayerOptions& options);
+    static std::unique_ptr<Opened> Build(const QString& name, const MediaPlayerOptions& options) noexcept;
+    std::unique_ptr<Opened> TakePrepared();
+
     void RequireOpen() const;
     [[noreturn]] void Fail(ErrorCode code, const QString& message);
     void Release() noexcept;
@@ -135,6 +156,9 @@ private:
     int division_ = 480;
 
     QTimer endWatch_;              // looks for the end of playback while playing
+    std::thread preparing_;
+    std::unique_ptr<Opened> prepared_;   // written by the preparing thread, read after joining it
+    QString preparedName_;
     std::vector<float> left_;
     std::vector<float> right_;
 };

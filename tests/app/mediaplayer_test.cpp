@@ -80,6 +80,42 @@ protected:
     QString old_;
 };
 
+// Opening after a preparation gives what opening alone gives, failures included, and a
+// preparation of another file than the one opened is not used.
+TEST_F(MediaPlayerTest, OpenAfterPrepareTakesItsResultOnlyForTheSameFile)
+{
+    struct Case {
+        const char* what;
+        QByteArray prepared;   // game.mid while preparing; the one opened is the tune
+        bool renameBeforeOpen;
+        QString error;
+    };
+    const QString notMidi = QStringLiteral("game.mid は MIDI データではありません");
+    const Case cases[] = {
+        {"the tune", Tune(), false, QString()},
+        {"a text file", "hello", false, notMidi},
+        {"a text file, then another name", "hello", true, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteGameMid(c.prepared);
+        TMediaPlayer p(ByHand());
+        p.FileName = QStringLiteral("game.mid");
+        p.Prepare();
+        if (c.renameBeforeOpen)
+            p.FileName = kTune;
+        EXPECT_EQ(ErrorOf([&] { p.OpenMedia(); }), c.error);
+        EXPECT_EQ(p.DeviceOpen(), c.error.isEmpty());
+        if (p.DeviceOpen()) {
+            p.PlayMedia();
+            EXPECT_GT(Play(p, 2), 0.02f);
+        }
+    }
+    TMediaPlayer abandoned(ByHand());
+    abandoned.FileName = kTune;
+    abandoned.Prepare();   // freed while preparing: nothing is left running
+}
+
 TEST_F(MediaPlayerTest, PlayAdvancesPauseHoldsResumeContinuesRewindStartsAtZero)
 {
     TMediaPlayer p(ByHand());

@@ -8,11 +8,15 @@
 namespace porimogu {
 inline std::atomic<long long> g_allocations{0};
 inline long long Allocations() { return g_allocations.load(std::memory_order_relaxed); }
+// When set, called with the size of every allocation (to find where they come from).
+inline void (*g_allocationHook)(std::size_t) = nullptr;
 } // namespace porimogu
 
 void* operator new(std::size_t size)
 {
     porimogu::g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (porimogu::g_allocationHook)
+        porimogu::g_allocationHook(size);
     if (void* p = std::malloc(size != 0 ? size : 1))
         return p;
     throw std::bad_alloc();

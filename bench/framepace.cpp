@@ -20,11 +20,13 @@
 #include "topdlg.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDialog>
 #include <QTimer>
 #include <QWindow>
 
 #include <sys/resource.h>
+#include <execinfo.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -33,6 +35,8 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -77,6 +81,30 @@ double CpuSeconds()
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) * 1e-6;
 }
 
+// CPU seconds used so far by each thread of the process, by thread name.
+std::map<std::string, double> ThreadCpuSeconds()
+{
+    std::map<std::string, double> out;
+    const double hz = double(sysconf(_SC_CLK_TCK));
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        std::ifstream f(("/proc/self/task/" + task + "/stat").toStdString());
+        std::string stat((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        const std::size_t open = stat.find('(');
+        const std::size_t close = stat.rfind(')');
+        if (open == std::string::npos || close == std::string::npos)
+            continue;
+        std::istringstream rest(stat.substr(close + 2));
+        std::string field;
+        double ticks = 0;
+        // Fields 14 and 15 (utime, stime) are the 12th and 13th after the name.
+        for (int i = 3; i <= 15 && rest >> field; ++i)
+            if (i >= 14)
+                ticks += std::atof(field.c_str());
+        out[stat.substr(open + 1, close - open - 1)] += ticks / hz;
+    }
+    return out;
+}
+
 double ResidentMegabytes()
 {
     std::ifstream f("/proc/self/statm");
@@ -110,7 +138,12 @@ public:
             return QApplication::notify(receiver, event);
         const double t0 = Now();
         const long long a0 = Allocations();
+        // FRAMEPACE_TRACE_TICK=n prints where the allocations of measured tick n come from.
+        const bool trace = measuring && traceTick >= 0 && long(ticks.size()) == traceTick;
+        if (trace)
+            g_allocationHook = &PrintAllocation;
         const bool result = QApplication::notify(receiver, event);
+        g_allocationHook = nullptr;
         const double spent = Now() - t0;
         if (paint && !form->Buffers().Front().isNull())
             firstFrame = SinceProcessStart();
@@ -126,8 +159,22 @@ public:
         return result;
     }
 
+    static void PrintAllocation(std::size_t size)
+    {
+        static bool inside = false;
+        if (inside)
+            return;
+        inside = true;
+        void* frames[24];
+        const int n = backtrace(frames, 24);
+        std::fprintf(stderr, "--- allocation of %zu bytes\n", size);
+        backtrace_symbols_fd(frames, n, 2);
+        inside = false;
+    }
+
     TMainForm* form = nullptr;
     QTimer* timer = nullptr;
+    long traceTick = std::getenv("FRAMEPACE_TRACE_TICK") ? std::atol(std::getenv("FRAMEPACE_TRACE_TICK")) : -1;
     bool measuring = false;
     double firstFrame = 0;
     std::vector<double> ticks;
@@ -182,7 +229,17 @@ int MeasureMusic()
         p->OpenMedia();
         return std::pair{std::move(p), Now() - t0};
     };
-    const double byHand = open(true).second;
+    std::printf("rss_before_open_mb=%.1f\n", ResidentMegabytes());
+    double byHand = 0;
+    {
+        auto opened = open(true);
+        byHand = opened.second;
+        std::printf("rss_open_by_hand_mb=%.1f\n", ResidentMegabytes());
+        opened.first->PlayMedia();
+        opened.first->RenderSamples(44100 * 5);
+        std::printf("rss_after_5s_mb=%.1f\n", ResidentMegabytes());
+    }
+    std::printf("rss_closed_mb=%.1f\n", ResidentMegabytes());
     auto [player, withOutput] = open(false);
     std::vector<double> starts;
     for (int i = 0; i < 10; ++i) {
@@ -259,6 +316,7 @@ int main(int argc, char** argv)
 
     const double seconds = argc > 2 ? std::atof(argv[2]) : 10;
     if (mode == "memory") {
+        std::printf("start rss_mb=%.1f\n", ResidentMegabytes());
         KeepPlaying(form, &app);
         QTimer sample;
         const double start = Now();
@@ -281,7 +339,11 @@ int main(int argc, char** argv)
         KeepPlaying(form, &app);
     // Settle for two seconds (the first frame, a game started), then measure.
     double cpu0 = 0, wall0 = 0;
+    std::map<std::string, double> threads0;
+    long long writes0 = 0;
     QTimer::singleShot(2000, [&] {
+        threads0 = ThreadCpuSeconds();
+        writes0 = form.MediaPlayer()->OutputWrites();
         form.Timer1->setInterval(interval);
         app.measuring = true;
         cpu0 = CpuSeconds();
@@ -299,6 +361,13 @@ int main(int argc, char** argv)
                 Percentile(app.ticks, 0.5) * 1e6, Percentile(app.ticks, 0.99) * 1e6, app.repaints,
                 100.0 * cpu / wall, n > 0 ? cpu / n * 1e6 : 0, n > 0 ? double(app.allocations) / n : 0,
                 int(form.GameRules().State()));
+    std::string perThread = " music_writes_per_s=" + std::to_string(double(form.MediaPlayer()->OutputWrites() - writes0) / wall).substr(0, 5);
+    for (const auto& [name, used] : ThreadCpuSeconds()) {
+        const double share = 100.0 * (used - threads0[name]) / wall;
+        if (share > 0)
+            perThread += " thread[" + name + "]=" + std::to_string(share).substr(0, 4) + "%";
+    }
+    std::printf("%s\n", perThread.empty() ? " threads: none measurable" : perThread.c_str());
     form.FormDestroy();
     return 0;
 }

@@ -9,10 +9,10 @@
 namespace porimogu {
 namespace {
 
-// About 40 ms of sound in the server's buffer, asked for in quarters: short enough that
+// About 40 ms of sound in the server's buffer, asked for in halves: short enough that
 // a start is heard at once, long enough that a busy machine does not make it stutter.
 constexpr pa_usec_t kBufferTime = 40000;
-constexpr pa_usec_t kRequestTime = 10000;
+constexpr pa_usec_t kRequestTime = 20000;
 
 // Holds the loop's lock for the life of the object.
 class Locked {

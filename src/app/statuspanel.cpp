@@ -60,16 +60,27 @@ void TStatusPanel::SetLabelColour(QLabel* label, const QColor& colour)
 
 void TStatusPanel::ShowTime(std::int32_t seconds)
 {
+    if (label1Kind_ == Label1Kind::Time && label1Value_ == seconds)
+        return;
+    label1Kind_ = Label1Kind::Time;
+    label1Value_ = seconds;
     SetLabelText(Label1, TimeText(seconds));
 }
 
 void TStatusPanel::ShowWait(std::int32_t count)
 {
+    if (label1Kind_ == Label1Kind::Wait && label1Value_ == count)
+        return;
+    label1Kind_ = Label1Kind::Wait;
+    label1Value_ = count;
     SetLabelText(Label1, WaitText(count));
 }
 
 void TStatusPanel::ShowPoints(std::int32_t points)
 {
+    if (pointsShown_ == points)
+        return;
+    pointsShown_ = points;
     SetLabelText(Label2, PointsText(points));
 }
 
@@ -84,6 +95,9 @@ void TStatusPanel::ShowState(GameState state)
     case StateColour::Lime: c = QColor(0, 255, 0); break;
     }
     SetLabelColour(Label3, c);
+    if (stateShown_ == state)
+        return;
+    stateShown_ = state;
     SetLabelText(Label3, QString::fromUtf8(m.text));
 }
 

@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include <optional>
+
 class QLabel;
 
 namespace porimogu {
@@ -30,6 +32,14 @@ public:
 private:
     void SetLabelText(QLabel* label, const QString& text);
     void SetLabelColour(QLabel* label, const QColor& colour);
+
+    // What the labels were last given, so that a tick that changes nothing builds no
+    // text at all.
+    enum class Label1Kind : std::uint8_t { None, Time, Wait };
+    Label1Kind label1Kind_ = Label1Kind::None;
+    std::int32_t label1Value_ = 0;
+    std::optional<std::int32_t> pointsShown_;
+    std::optional<GameState> stateShown_;
 };
 
 } // namespace porimogu

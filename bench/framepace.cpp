@@ -7,7 +7,10 @@
 //   porimogu_framepace startup
 //   porimogu_framepace memory SECONDS
 //   porimogu_framepace music
+//   porimogu_framepace baseline SECONDS INTERVAL_MS
 //
+// baseline is the floor under every figure: a bare widget of the play field's size whose
+// timer only repaints one sprite-sized square per tick, through the same Qt and X server.
 // Run in a folder holding game.bmp and game.mid. The music plays when a sound server
 // is reachable (PULSE_SERVER) and the music item is checked, as in the game.
 // Prints one line of "name=value" figures.
@@ -21,6 +24,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QDialog>
 #include <QTimer>
 #include <QWindow>
@@ -261,6 +266,48 @@ int MeasureMusic()
     return 0;
 }
 
+class Square : public QWidget {
+public:
+    Square() { setFixedSize(kVisibleWidth, kVisibleHeight); setAttribute(Qt::WA_OpaquePaintEvent); }
+    int step = 0;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QPainter p(this);
+        p.fillRect(e->rect(), (step & 1) ? Qt::darkGreen : Qt::darkBlue);
+    }
+};
+
+int MeasureBaseline(double seconds, int interval)
+{
+    Square w;
+    w.show();
+    QTimer t;
+    t.setTimerType(Qt::PreciseTimer);
+    long long ticks = 0;
+    QObject::connect(&t, &QTimer::timeout, [&] {
+        ++w.step;
+        ++ticks;
+        w.update(QRect((w.step * 8) % 500, 100, 48, 48));
+    });
+    double cpu0 = 0, wall0 = 0;
+    long long ticks0 = 0;
+    QTimer::singleShot(2000, [&] {
+        cpu0 = CpuSeconds();
+        wall0 = Now();
+        ticks0 = ticks;
+    });
+    QTimer::singleShot(int(2000 + seconds * 1000), [] { QApplication::quit(); });
+    t.start(interval);
+    QApplication::exec();
+    const double wall = Now() - wall0;
+    const double cpu = CpuSeconds() - cpu0;
+    std::printf("baseline interval_ms=%d fps=%.1f cpu_percent=%.2f cpu_per_tick_us=%.0f\n", interval,
+                double(ticks - ticks0) / wall, 100.0 * cpu / wall, cpu / double(ticks - ticks0) * 1e6);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -269,6 +316,10 @@ int main(int argc, char** argv)
     if (mode == "music") {
         QCoreApplication core(argc, argv);
         return MeasureMusic();
+    }
+    if (mode == "baseline") {
+        QApplication bare(argc, argv);
+        return MeasureBaseline(argc > 2 ? std::atof(argv[2]) : 10, argc > 3 ? std::atoi(argv[3]) : 40);
     }
     if (mode != "pace" && mode != "startup" && mode != "memory") {
         std::fprintf(stderr, "usage: %s pace SECONDS INTERVAL_MS waiting|playing | startup | memory SECONDS\n", argv[0]);

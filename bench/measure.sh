@@ -6,8 +6,8 @@
 #   bench/measure.sh path/to/porimogu_framepace path/to/assets [runs]
 set -euo pipefail
 export LC_ALL=C.UTF-8
-PACE=$1
-ASSETS=$2
+PACE=$(realpath "$1")
+ASSETS=$(realpath "$2")
 RUNS=${3:-3}
 TMP=$(mktemp -d)
 XVFB=""
@@ -51,6 +51,9 @@ for i in $(seq "$RUNS"); do
   echo "startup sound run=$i $(run sound startup)"
 done
 for interval in 40 2; do
+  for i in $(seq "$RUNS"); do
+    echo "bare run=$i $(run nosound baseline 10 "$interval")"
+  done
   for situation in "nosound waiting" "nosound playing" "sound waiting" "sound playing"; do
     set -- $situation
     for i in $(seq "$RUNS"); do

@@ -24,6 +24,8 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <array>
+
 namespace porimogu {
 
 TMainForm* MainForm = nullptr;
@@ -73,10 +75,38 @@ void TPlayField::paintEvent(QPaintEvent* event)
 
 void TPlayField::ShowChanged(std::span<const QRect> rects)
 {
-    QRegion region;
+    // Each rectangle travels to the X server on its own, so near ones are sent as one:
+    // a few unchanged pixels cost less than another request.
+    constexpr int kSlack = 48 * 48;
+    auto area = [](const QRect& r) { return r.width() * r.height(); };
+    std::array<QRect, 64> merged;
+    if (rects.size() > merged.size()) {
+        QRect all;
+        for (const QRect& r : rects)
+            all |= r;
+        update(all);
+        return;
+    }
+    std::size_t n = 0;
     for (const QRect& r : rects)
-        region += r;
-    update(region);
+        merged[n++] = r;
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t j = i + 1; j < n;) {
+                const QRect u = merged[i] | merged[j];
+                if (area(u) <= area(merged[i]) + area(merged[j]) + kSlack) {
+                    merged[i] = u;
+                    merged[j] = merged[--n];
+                    joined = true;
+                } else {
+                    ++j;
+                }
+            }
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        update(merged[i]);
 }
 
 void TBevel::paintEvent(QPaintEvent*)

@@ -407,18 +407,19 @@ int main(int argc, char** argv)
     const double cpu = CpuSeconds() - cpu0;
     const double n = double(app.ticks.size());
     std::printf("interval_ms=%d state=%s music=%s fps=%.1f tick_p50_us=%.0f tick_p99_us=%.0f repaints=%lld "
-                "cpu_percent=%.2f cpu_per_tick_us=%.0f allocs_per_tick=%.1f game_state=%d\n",
+                "cpu_percent=%.2f cpu_per_tick_us=%.0f allocs_per_tick=%.1f game_state=%d",
                 interval, playing ? "playing" : "waiting", qPrintable(music), n / wall,
                 Percentile(app.ticks, 0.5) * 1e6, Percentile(app.ticks, 0.99) * 1e6, app.repaints,
                 100.0 * cpu / wall, n > 0 ? cpu / n * 1e6 : 0, n > 0 ? double(app.allocations) / n : 0,
                 int(form.GameRules().State()));
-    std::string perThread = " music_writes_per_s=" + std::to_string(double(form.MediaPlayer()->OutputWrites() - writes0) / wall).substr(0, 5);
+    const double writes = double(form.MediaPlayer()->OutputWrites() - writes0) / wall;
+    std::string perThread = " music_writes_per_s=" + std::to_string(writes).substr(0, 5);
     for (const auto& [name, used] : ThreadCpuSeconds()) {
         const double share = 100.0 * (used - threads0[name]) / wall;
         if (share > 0)
             perThread += " thread[" + name + "]=" + std::to_string(share).substr(0, 4) + "%";
     }
-    std::printf("%s\n", perThread.empty() ? " threads: none measurable" : perThread.c_str());
+    std::printf("%s\n", perThread.c_str());
     form.FormDestroy();
     return 0;
 }

@@ -90,14 +90,20 @@ std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, i
         return nullptr;
 
     Locked lock(out->loop_);
-    for (;;) {
-        const pa_context_state_t state = pa_context_get_state(out->context_);
-        if (state == PA_CONTEXT_READY)
-            break;
-        if (!PA_CONTEXT_IS_GOOD(state))
-            return nullptr;
-        pa_threaded_mainloop_wait(out->loop_);
-    }
+    // Waits (the lock held) until state() is ready; false when it went bad first.
+    auto await = [&out](auto state, auto ready, auto good) {
+        for (;;) {
+            const auto now = state();
+            if (now == ready)
+                return true;
+            if (!good(now))
+                return false;
+            pa_threaded_mainloop_wait(out->loop_);
+        }
+    };
+    if (!await([&out] { return pa_context_get_state(out->context_); }, PA_CONTEXT_READY,
+               [](pa_context_state_t st) { return PA_CONTEXT_IS_GOOD(st); }))
+        return nullptr;
 
     const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
     out->stream_ = pa_stream_new(out->context_, "music", &spec, nullptr);
@@ -114,14 +120,9 @@ std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, i
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_playback(out->stream_, nullptr, &attr, flags, nullptr, nullptr) < 0)
         return nullptr;
-    for (;;) {
-        const pa_stream_state_t state = pa_stream_get_state(out->stream_);
-        if (state == PA_STREAM_READY)
-            break;
-        if (!PA_STREAM_IS_GOOD(state))
-            return nullptr;
-        pa_threaded_mainloop_wait(out->loop_);
-    }
+    if (!await([&out] { return pa_stream_get_state(out->stream_); }, PA_STREAM_READY,
+               [](pa_stream_state_t st) { return PA_STREAM_IS_GOOD(st); }))
+        return nullptr;
     return out;
 }
 

@@ -30,6 +30,7 @@ remove_package() {
   fi
 }
 trap 'remove_package || true; e2e_cleanup' EXIT
+trap 'exit 1' TERM INT HUP        # a test stopped from outside still removes the package
 
 cpack --config "$build/CPackConfig.cmake" -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1 \
   || { cat "$E2E_TMP/cpack.log" >&2; fail "cpack failed"; }

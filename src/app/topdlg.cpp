@@ -232,11 +232,11 @@ void TTopDlg::FillGrid(const ScoreList& lines)
     SGrid->SetCells(2, 0, QStringLiteral("  Points"));
     SGrid->SetCells(3, 0, QStringLiteral("  Date"));
     for (int r = 1; r <= 10; ++r) {
-        SGrid->SetCells(0, r, QString::fromLatin1(BlankPad(QByteArray::number(r), 5)));
-        SGrid->SetCells(1, r, FromShiftJis(CommaField(lines.Line(11 - r), 3)));
-        SGrid->SetCells(3, r, FromShiftJis(CommaField(lines.Line(11 - r), 2)));
-        const std::int32_t points = ReadWholeNumber(CommaField(lines.Line(11 - r), 1));
-        SGrid->SetCells(2, r, QString::fromLatin1(BlankPad(QByteArray::number(points), 8)));
+        const TopListRow row = TopListRowAt(lines, r);
+        SGrid->SetCells(0, r, QString::fromLatin1(row.rank));
+        SGrid->SetCells(1, r, FromShiftJis(row.name));
+        SGrid->SetCells(3, r, FromShiftJis(row.date));
+        SGrid->SetCells(2, r, QString::fromLatin1(row.points));
     }
 }
 

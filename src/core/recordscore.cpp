@@ -14,9 +14,8 @@ namespace {
 // Longest name a score line holds, in Shift-JIS bytes.
 constexpr qsizetype kMaxNameBytes = 21;
 
-// The name to record for what the player typed: the typed text in Shift-JIS when it
-// is 1 to 21 bytes; otherwise (empty, too long, not representable in Shift-JIS, or
-// holding a line break that would split the line) the remembered name.
+} // namespace
+
 QByteArray NameToRecord(const QString& typed, const QByteArray& remembered)
 {
     const std::optional<QByteArray> name = ToShiftJis(typed);
@@ -25,8 +24,6 @@ QByteArray NameToRecord(const QString& typed, const QByteArray& remembered)
         return remembered;
     return *name;
 }
-
-} // namespace
 
 void Game::RecordScore()
 {

@@ -238,6 +238,13 @@ std::int32_t ReadWholeNumber(const QByteArray& field)
     return static_cast<std::int32_t>(value);
 }
 
+TopListRow TopListRowAt(const ScoreList& lines, int r)
+{
+    const QByteArray& line = lines.Line(11 - r);
+    return {BlankPad(QByteArray::number(r), 5), CommaField(line, 3),
+            BlankPad(QByteArray::number(ReadWholeNumber(CommaField(line, 1))), 8), CommaField(line, 2)};
+}
+
 const QList<QByteArray>& DefaultScoreLines()
 {
     static const QList<QByteArray> lines = {

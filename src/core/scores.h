@@ -76,6 +76,24 @@ QByteArray BlankPad(const QByteArray& text, int width);
 // 32-bit range). Throws "'%s' は整数ではありません" otherwise.
 std::int32_t ReadWholeNumber(const QByteArray& field);
 
+// The texts of row r (1 to 10) of the top list, from list line 11 - r: the rank
+// blank-filled to 5, the name (field 3), the points (field 1 re-written without leading
+// zeros, blank-filled to 8) and the date (field 2). Throws the list-index error when
+// the list has no line 11 - r and the number error for a points field that is not a
+// whole number.
+struct TopListRow {
+    QByteArray rank;
+    QByteArray name;
+    QByteArray points;
+    QByteArray date;
+};
+TopListRow TopListRowAt(const ScoreList& lines, int r);
+
+// The name a score line records for what the player typed: the typed text in
+// Shift-JIS when it is 1 to 21 bytes and holds no line break or NUL; otherwise (empty,
+// too long, not representable in Shift-JIS, or breaking the line) the remembered name.
+QByteArray NameToRecord(const QString& typed, const QByteArray& remembered);
+
 // The 11 lines that stand for a missing or cleared file, in ascending order.
 const QList<QByteArray>& DefaultScoreLines();
 // Clears the list, then appends the default lines in their order.

@@ -223,6 +223,8 @@ void Replay::Step()
         Apply(it->second);
     if (window.frameTimerOn) {
         canvas.Clear();
+        if (beforeFrame)
+            beforeFrame();
         Guarded([&] { game.Timer1Timer(); });
     }
     ++now_;

@@ -198,6 +198,10 @@ public:
     FakeDialogs dialogs{journal};
     Game game;
 
+    // Called in every period right before its frame tick (not when the frame timer is
+    // off): lets a test see the state the tick starts from.
+    std::function<void()> beforeFrame;
+
     // The checks of the three radio menu items, as the menu shows them.
     bool k1Checked = false;
     bool k2Checked = true;

@@ -379,6 +379,11 @@ void TMainForm::ShowError(const QString& message)
     ShowErrorBox(message);
 }
 
+bool TMainForm::Confirm(const QString& question)
+{
+    return AskYesNo(question);
+}
+
 void TMainForm::Timer1Timer()
 {
     Guarded([this] { game_->Timer1Timer(); });

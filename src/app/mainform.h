@@ -80,6 +80,7 @@ public:
                           const QString& defaultText) override;
     void ShowTopList() override;
     void ShowError(const QString& message) override;
+    bool Confirm(const QString& question) override;
 
     Game& GameRules() { return *game_; }
     FrameBuffers& Buffers() { return buffers_; }

@@ -286,6 +286,11 @@ void ShowPlainMessage(const QString& text)
     ShowTypedMessage(text, MsgDlgType::Custom, mbOK, 0);
 }
 
+bool AskYesNo(const QString& question)
+{
+    return ShowTypedMessage(question, MsgDlgType::Confirmation, mbYes | mbNo, 0) == mrYes;
+}
+
 // ---- Input box --------------------------------------------------------------------
 
 InputBoxLayout ComputeInputBoxLayout(DialogUnits du, int editHeight)

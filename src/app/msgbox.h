@@ -36,6 +36,8 @@ QString ApplicationTitle();
 // or mrCancel (2) when closed by its close box.
 int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext = 0);
 void ShowPlainMessage(const QString& text);
+// The confirmation dialog with Yes and No: true for Yes (No, Esc and the close box: false).
+bool AskYesNo(const QString& question);
 
 // The input box. On OK stores the edited text and returns true; otherwise leaves text.
 // The edit refuses characters that Shift-JIS cannot hold and keeps at most 255.

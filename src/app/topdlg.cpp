@@ -193,7 +193,16 @@ TTopDlg::TTopDlg(QWidget* parent)
 
 int TTopDlg::ShowModal()
 {
-    FormShow();
+    // A file that cannot be shown is said; then the player may keep it aside and start
+    // a fresh list, which is shown at once. "No" leaves everything as it was.
+    try {
+        FormShow();
+    } catch (const GameError& e) {
+        ShowErrorBox(e.message());
+        if (!OfferFreshScoreList(AskYesNo, ScoreLines, TopsFileName()))
+            return mrCancel;
+        FormShow();
+    }
     CenterOnScreen(this);
     return exec() == mrOk ? mrOk : mrCancel;
 }

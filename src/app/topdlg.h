@@ -56,9 +56,12 @@ public:
     explicit TTopDlg(QWidget* parent = nullptr);
 
     // FormShow, then the dialog modally, centred on the screen, OK focused. Returns
-    // mrOk when closed by OK, mrCancel by the close box. Throws GameError (with the
-    // file's or the list's text) when Tops.dat cannot be read or holds fewer than 11
-    // lines or a points field that is not a whole number; the dialog is then not shown.
+    // mrOk when closed by OK, mrCancel by the close box. When Tops.dat cannot be read or
+    // holds fewer than 11 lines or a points field that is not a whole number, the error
+    // box says so and the player is asked whether to keep the file aside and start a
+    // fresh list (OfferFreshScoreList): on Yes the fresh list is shown, on No the dialog
+    // is not shown and mrCancel returned. Throws GameError when the renaming or the
+    // new file fails.
     int ShowModal();
 
     // The form's handlers. FormShow throws as ShowModal does; the button handlers

@@ -70,6 +70,9 @@ public:
     virtual void ShowTopList() = 0;
     // The error box (message + ".", stop icon, OK).
     virtual void ShowError(const QString& message) = 0;
+    // The confirmation box (question icon, Yes and No): true for Yes. A shell that
+    // cannot ask answers No, which changes nothing.
+    virtual bool Confirm(const QString& /*question*/) { return false; }
 };
 
 } // namespace porimogu

@@ -25,6 +25,22 @@ QByteArray NameToRecord(const QString& typed, const QByteArray& remembered)
     return *name;
 }
 
+bool Game::LoadForRanking(ScoreList& lines, const QString& fileName)
+{
+    try {
+        // Sorted as the top list sorts it: a file its close box left in appended order
+        // is ranked, and loses its lowest line, by the order the player was shown.
+        lines.LoadFromFile(fileName);
+        lines.Sort();
+        ReadWholeNumber(CommaField(lines.Line(1), 1));
+        return true;
+    } catch (const GameError& e) {
+        ports_.dialogs->ShowError(e.message());
+    }
+    return OfferFreshScoreList([this](const QString& question) { return ports_.dialogs->Confirm(question); },
+                               lines, fileName);
+}
+
 void Game::RecordScore()
 {
     ports_.window->SetFrameTimerEnabled(false);
@@ -41,8 +57,10 @@ void Game::RecordScore()
     ScoreList lines;
     const QString fileName = QString::fromLatin1(kTopsFileName);
     if (QFile::exists(fileName)) {
-        // Ranked against the file as stored: only the top list sorts it.
-        lines.LoadFromFile(fileName);
+        if (!LoadForRanking(lines, fileName)) {
+            ports_.window->SetFrameTimerEnabled(true);
+            return;
+        }
         if (ReadWholeNumber(CommaField(lines.Line(1), 1)) < g_.Points) {
             const QString typed = ports_.dialogs->PromptForText(
                 QStringLiteral("EnterName"), QStringLiteral("なまえをいれよう"), FromShiftJis(g_.PlayerName));

@@ -5,6 +5,7 @@
 
 #include <QCollator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -12,6 +13,11 @@
 
 #include <utility>
 #include <vector>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace porimogu {
 
@@ -243,6 +249,49 @@ TopListRow TopListRowAt(const ScoreList& lines, int r)
     const QByteArray& line = lines.Line(11 - r);
     return {BlankPad(QByteArray::number(r), 5), CommaField(line, 3),
             BlankPad(QByteArray::number(ReadWholeNumber(CommaField(line, 1))), 8), CommaField(line, 2)};
+}
+
+QString SetAsideName(const QString& fileName)
+{
+    for (int n = 1; n <= 99; ++n) {
+        const QString name = fileName + QStringLiteral(".bad") + (n == 1 ? QString() : QString::number(n));
+        if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink())
+            return name;
+    }
+    return {};
+}
+
+namespace {
+
+// Renames without ever replacing what is at newName.
+bool RenameNoReplace(const QString& oldName, const QString& newName)
+{
+    const QByteArray from = QFile::encodeName(oldName);
+    const QByteArray to = QFile::encodeName(newName);
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that kind of rename: a second link, then the old one goes.
+    return ::link(from.constData(), to.constData()) == 0 && ::unlink(from.constData()) == 0;
+}
+
+} // namespace
+
+bool OfferFreshScoreList(const std::function<bool(const QString& question)>& ask, ScoreList& lines,
+                         const QString& fileName)
+{
+    const QString aside = SetAsideName(fileName);
+    if (aside.isEmpty())
+        Fail(QStringLiteral("ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
+    if (!ask(QStringLiteral("%1 を %2 という なまえで のこして、せいせきを はじめから つけなおしますか?")
+                 .arg(fileName, aside)))
+        return false;
+    if (!RenameNoReplace(fileName, aside))
+        Fail(QStringLiteral("ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
+    FillDefaults(lines);
+    lines.SaveToFile(fileName);
+    return true;
 }
 
 const QList<QByteArray>& DefaultScoreLines()

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace porimogu {
@@ -93,6 +94,18 @@ TopListRow TopListRowAt(const ScoreList& lines, int r);
 // Shift-JIS when it is 1 to 21 bytes and holds no line break or NUL; otherwise (empty,
 // too long, not representable in Shift-JIS, or breaking the line) the remembered name.
 QByteArray NameToRecord(const QString& typed, const QByteArray& remembered);
+// A score file that cannot be used is never deleted: it is kept aside under the first
+// free name of fileName + ".bad", ".bad2", ".bad3", ... ".bad99" (empty when all are
+// taken), renamed so that nothing already there is ever replaced.
+QString SetAsideName(const QString& fileName);
+// After fileName could not be used as the score list (its error already shown): asks
+// `ask` whether to keep it aside under SetAsideName and start afresh. Yes: the file is
+// renamed, the default lines are saved as a new file and left in `lines`; true. No:
+// nothing changes; false. Throws "ﾌｧｲﾙ %s の名前を変更できません" when no free name is
+// left or the renaming fails, and the save's error when the new file cannot be written
+// (the old one then stays under its new name).
+bool OfferFreshScoreList(const std::function<bool(const QString& question)>& ask, ScoreList& lines,
+                         const QString& fileName);
 
 // The 11 lines that stand for a missing or cleared file, in ascending order.
 const QList<QByteArray>& DefaultScoreLines();

@@ -1,8 +1,10 @@
 #pragma once
-// Answers every modal box that opens while it lives, keeping the texts they showed.
+// Answers every modal box that opens while it lives, keeping the texts they showed:
+// closes it, or presses its Yes button when asked to.
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
@@ -21,11 +23,15 @@ public:
                 texts.push_back(label->text());
             else
                 texts.push_back(w->windowTitle());
-            w->close();
+            if (auto* yes = w->findChild<QPushButton*>(QStringLiteral("Yes")); yes && pressYes)
+                yes->click();
+            else
+                w->close();
         });
         timer_.start();
     }
     QStringList texts;
+    bool pressYes = false;  // a box with a Yes button is answered Yes, not closed
 
 private:
     QTimer timer_;

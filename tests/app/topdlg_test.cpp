@@ -1,6 +1,7 @@
 // The top-list dialog: what its grid shows, what OK and Clear write, and how it opens
 // and closes.
 #include "../core/scorefiles.h"
+#include "boxanswerer.h"
 #include "formutil.h"
 #include "msgbox.h"
 #include "topdlg.h"
@@ -207,20 +208,35 @@ TEST_F(TopDlg, AFailedSaveShowsTheErrorBoxAndOkLeavesTheDialogOpen)
     EXPECT_TRUE(openAfterOk);
 }
 
-TEST_F(TopDlg, AFileTheGridCannotShowIsReportedAndTheDialogStaysHidden)
+TEST_F(TopDlg, AFileTheGridCannotShowIsSaidAndMayBeKeptAsideForAFreshList)
 {
+    const QString question =
+        QStringLiteral("Tops.dat を Tops.dat.bad という なまえで のこして、せいせきを はじめから つけなおしますか?");
     QList<QByteArray> lines = DefaultScoreLines();
     lines[4] = "0x400,97/11/21,x";
-    WriteAll("Tops.dat", FileOf(lines));
-    try {
-        dlg_.ShowModal();
-        ADD_FAILURE() << "no error";
-    } catch (const GameError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("'0x400' は整数ではありません"));
+    const QByteArray unreadable = FileOf(lines);
+    WriteAll("Tops.dat", unreadable);
+    {
+        BoxAnswerer boxes;  // "no": the question is closed
+        EXPECT_EQ(dlg_.ShowModal(), mrCancel);
+        EXPECT_EQ(boxes.texts, (QStringList{QStringLiteral("'0x400' は整数ではありません."), question}));
     }
-    WriteAll("Tops.dat", FileOf(DefaultScoreLines().mid(0, 5)));
-    EXPECT_THROW(dlg_.ShowModal(), GameError);
     EXPECT_FALSE(dlg_.isVisible());
+    EXPECT_EQ(ReadAll("Tops.dat"), unreadable);
+    EXPECT_FALSE(QFile::exists("Tops.dat.bad"));
+
+    const QByteArray tooShort = FileOf(DefaultScoreLines().mid(0, 5));
+    WriteAll("Tops.dat", tooShort);
+    {
+        BoxAnswerer boxes;
+        boxes.pressYes = true;
+        dlg_.ShowModal();
+        EXPECT_EQ(boxes.texts, (QStringList{QStringLiteral("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています."), question,
+                                            QStringLiteral("TopList Dialog")}));
+    }
+    EXPECT_EQ(ReadAll("Tops.dat.bad"), tooShort);
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(DefaultScoreLines()));
+    EXPECT_EQ(Row(1), QStringLiteral("もしもし|    1000|97/11/21"));
 }
 
 TEST_F(TopDlg, TheElevenRowsFitTheGridExactly)

@@ -53,6 +53,12 @@ public:
         log.push_back("error");
         errors.push_back(message);
     }
+    bool Confirm(const QString& question) override
+    {
+        log.push_back("confirm");
+        questions.push_back(question);
+        return yes;
+    }
 
     Log log;
     bool timerOn = true;
@@ -62,6 +68,8 @@ public:
     QStringList asked;  // caption, prompt, default text of the last prompt
     QByteArray fileAtTopList;
     std::vector<QString> errors;
+    std::vector<QString> questions;
+    bool yes = false;  // the answer to every question
 };
 
 class RecordScore : public InScratchDir {
@@ -191,22 +199,52 @@ TEST_F(RecordScore, NamesOfOneTo21ShiftJisBytesAreTakenOthersGiveTheRememberedOn
     }
 }
 
-TEST_F(RecordScore, RanksAgainstTheFileAsStoredAndDropsItsFirstLine)
+TEST_F(RecordScore, RanksAndDropsByTheSortedOrder_AnUnsortedFileLostATopTenScore)
 {
-    // Unsorted, as files are after a recording whose top list was not closed by OK.
-    QList<QByteArray> stored = DefaultScoreLines().mid(1);
-    stored.prepend("00650,97/11/21,x");
+    // Appended order, as the top list's close box leaves it: sorted, the tenth place
+    // shown holds 350 and the line below it 250.
+    QList<QByteArray> stored;
+    for (int points : {400, 430, 500, 600, 700, 800, 900, 1000, 1100, 250, 350})
+        stored.append(ZeroPad(points, 5) + ",97/11/21,p" + QByteArray::number(points));
     WriteAll("Tops.dat", FileOf(stored));
-    EndGame(100);  // stored line 1 holds 100 (sorted, it would be 200)
+    EndGame(350);  // not more than the tenth place
     EXPECT_EQ(ReadAll("Tops.dat"), FileOf(stored));
-    EndGame(150);
-    QList<QByteArray> expected = stored.mid(1);  // the 650 line goes, not the lowest
-    expected.append("00150,97/11/21," + Sjis("ぽっけ"));
-    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(expected));
-
-    WriteAll("Tops.dat", FileOf({"00050,a,b", "00900,a,b", "00010,a,b"}));
-    EndGame(800);  // sorted, the second line would hold 50
     EXPECT_EQ(log_, (Log{"timer off", "stop", "toplist", "timer on"}));
+
+    shell_.answer = QStringLiteral("abc");
+    EndGame(420);  // beats the tenth place: once refused against the stored 430
+    QList<QByteArray> expected;
+    for (int points : {350, 400, 430, 500, 600, 700, 800, 900, 1000, 1100})
+        expected.append(ZeroPad(points, 5) + ",97/11/21,p" + QByteArray::number(points));
+    expected.append("00420,97/11/21,abc");  // the 250 line goes, the 400 line stays
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(expected));
+}
+
+TEST_F(RecordScore, ABrokenFileMayBeKeptAsideAndTheScoreStillCounts)
+{
+    const QByteArray broken = "00100,97/11/21,x\r\n";
+    WriteAll("Tops.dat", broken);
+    EndGame(5000);  // "no": nothing changes, and no top list follows the error
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "confirm", "timer on"}));
+    EXPECT_EQ(shell_.questions,
+              std::vector<QString>{QStringLiteral("Tops.dat を Tops.dat.bad という なまえで のこして、せいせきを はじめから つけなおしますか?")});
+    EXPECT_EQ(ReadAll("Tops.dat"), broken);
+    EXPECT_FALSE(QFile::exists("Tops.dat.bad"));
+    ExpectWaitingWithTimerOn();
+
+    // "yes": the file is kept under a free name and the game is ranked on a fresh list.
+    WriteAll("Tops.dat.bad", "older");
+    shell_.yes = true;
+    shell_.answer = QStringLiteral("abc");
+    EndGame(5000);
+    EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "confirm", "prompt", "toplist", "timer on"}));
+    EXPECT_TRUE(shell_.questions.back().contains(QStringLiteral("Tops.dat.bad2")));
+    EXPECT_EQ(ReadAll("Tops.dat.bad2"), broken);
+    EXPECT_EQ(ReadAll("Tops.dat.bad"), "older");
+    QList<QByteArray> fresh = DefaultScoreLines().mid(1);
+    fresh.append("05000,97/11/21,abc");
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(fresh));
+    ExpectWaitingWithTimerOn();
 }
 
 TEST_F(RecordScore, AFailedSaveIsReportedAndLeavesTheFileAndTheGameWhole)
@@ -249,7 +287,7 @@ TEST_F(RecordScore, ABrokenFileOrPlayerIsReportedAndTheGameStillReturnsToWaiting
         shell_.errors.clear();
         EndGame(5000);
         EXPECT_EQ(shell_.errors, std::vector<QString>{c.error});
-        EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "timer on"}));
+        EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "confirm", "timer on"}));
         ExpectWaitingWithTimerOn();
     }
 

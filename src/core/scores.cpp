@@ -42,28 +42,28 @@ const QCollator& ScoreCollator()
     return collator;
 }
 
-// One line with its decoded text, so that a sort decodes every line once.
+// One line with its collation key, made once per sort: keys compare as the collator
+// compares the decoded texts, at the cost of a byte comparison.
 struct SortItem {
     QByteArray bytes;
-    QString text;
+    QCollatorSortKey key;
 };
 
-// Quicksort in place on items[low..high]: the middle item's text copied as the pivot,
+// Quicksort in place on items[low..high]: the middle item's key copied as the pivot,
 // two cursors moving inwards and exchanging until they cross. Of the two parts left,
 // the smaller is sorted by recursion and the larger by the next pass of the loop, so
 // the depth stays below log2 of the count whatever the lines are. The parts are
 // disjoint, so the order in which they are sorted does not change the result.
 void QuickSort(std::vector<SortItem>& items, int low, int high)
 {
-    const QCollator& collator = ScoreCollator();
     while (low < high) {
         int i = low;
         int j = high;
-        const QString pivot = items[static_cast<std::size_t>((low + high) / 2)].text;
+        const QCollatorSortKey pivot = items[static_cast<std::size_t>((low + high) / 2)].key;
         do {
-            while (collator.compare(items[static_cast<std::size_t>(i)].text, pivot) < 0)
+            while (items[static_cast<std::size_t>(i)].key.compare(pivot) < 0)
                 ++i;
-            while (collator.compare(items[static_cast<std::size_t>(j)].text, pivot) > 0)
+            while (items[static_cast<std::size_t>(j)].key.compare(pivot) > 0)
                 --j;
             if (i <= j) {
                 std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
@@ -150,7 +150,10 @@ void ScoreList::LoadFromFile(const QString& fileName)
     default:
         Fail(QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(fileName));
     }
-    lines_ = SplitText(text);
+    QList<QByteArray> lines = SplitText(text);
+    if (lines.size() > kMaxTopsLines)
+        Fail(QStringLiteral("ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
+    lines_ = std::move(lines);
 }
 
 void ScoreList::SaveToFile(const QString& fileName) const
@@ -181,7 +184,7 @@ void ScoreList::Sort()
     std::vector<SortItem> items;
     items.reserve(static_cast<std::size_t>(Count()));
     for (const QByteArray& line : lines_)
-        items.push_back({line, FromShiftJis(line)});
+        items.push_back({line, ScoreCollator().sortKey(FromShiftJis(line))});
     QuickSort(items, 0, Count() - 1);
     for (int i = 0; i < Count(); ++i)
         lines_[i] = std::move(items[static_cast<std::size_t>(i)].bytes);

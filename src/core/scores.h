@@ -19,6 +19,9 @@ namespace porimogu {
 inline constexpr char kTopsFileName[] = "Tops.dat";
 // The longest file taken for a score list: eleven lines need well under a kilobyte.
 inline constexpr qint64 kMaxTopsFileBytes = 1 << 20;
+// The most lines taken: even lines crafted against the sort's pivot sort within about
+// a second at this count (the work grows with its square).
+inline constexpr qsizetype kMaxTopsLines = 10000;
 
 // Shift-JIS (code page 932) <-> text. ToShiftJis gives nothing when the text holds a
 // character that Shift-JIS cannot represent.
@@ -42,7 +45,7 @@ public:
     // NUL byte ends the text; a final break adds no empty line. Throws
     // "ﾌｧｲﾙ %s は開けません" when the file cannot be read or is no regular file (a FIFO
     // is never waited on), "ﾌｧｲﾙ %s は大きすぎて開けません" when it is longer than
-    // kMaxTopsFileBytes; the list is then unchanged.
+    // kMaxTopsFileBytes or holds more than kMaxTopsLines lines; the list is then unchanged.
     void LoadFromFile(const QString& fileName);
     // Writes every line followed by CR LF, through a temporary file that replaces the
     // old one only when everything was written. Throws "ﾌｧｲﾙ %s を作成できません"

@@ -4,10 +4,16 @@
 #include "boxanswerer.h"
 #include "mainform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace porimogu;
 using namespace porimogu::testing;
@@ -88,4 +94,36 @@ TEST_F(StartUpTest, MusicThatCannotBeOpenedIsSaidOnceAndThenLeftAlone)
     form_->Timer1Timer();
     form_->FormDestroy();
     EXPECT_TRUE(later.texts.isEmpty()) << later.texts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(StartUpTest, ASheetThatIsNoWholePictureIsUnreadable_ATruncatedOneWasTakenAndAFifoHungStartUp)
+{
+    Write("game.mid", "not music");
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(SyntheticSheet().save(&buffer, "BMP"));
+    QByteArray lying = whole;
+    for (int field : {18, 22})  // width and height: 100000 each
+        lying.replace(field, 4, QByteArray("\xA0\x86\x01\x00", 4));
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+    };
+    const Case cases[] = {
+        {"truncated", [&] { Write("game.bmp", whole.left(whole.size() - 4000)); }},
+        {"100000 x 100000", [&] { Write("game.bmp", lying); }},
+        {"a FIFO", [] { ASSERT_EQ(::mkfifo("game.bmp", 0644), 0); }},
+        {"a directory", [] { ASSERT_TRUE(QDir().mkdir("game.bmp")); }},
+        {"a dangling link", [] { ASSERT_EQ(::symlink("nowhere.bmp", "game.bmp"), 0); }},
+    };
+    for (const Case& c : cases) {
+        ::unlink("game.bmp");
+        ::rmdir("game.bmp");
+        c.make();
+        const QStringList texts = Start();
+        ASSERT_EQ(texts.size(), 2) << c.what;
+        EXPECT_EQ(texts[1], QStringLiteral("game.bmp が よめないので できません")) << c.what;
+        EXPECT_TRUE(form_->GameRules().G().QuitFlag) << c.what;
+    }
 }

@@ -80,9 +80,12 @@ TEST_F(FileKinds, AScoreFileThatIsNoFileOrTooLargeIsRefusedAndLeftAsItIs_AFifoHu
     MakeSparse("Tops.dat", 100LL << 30);
     EXPECT_EQ(ErrorOf([&] { list.LoadFromFile("Tops.dat"); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません"));
     EXPECT_EQ(QFileInfo(QStringLiteral("Tops.dat")).size(), 100LL << 30);
-    WriteAll("Tops.dat", QByteArray(kMaxTopsFileBytes, '\n'));
-    list.LoadFromFile("Tops.dat");  // the cap itself is still a score file
-    EXPECT_EQ(list.Count(), kMaxTopsFileBytes);
+    WriteAll("Tops.dat", QByteArray(kMaxTopsLines + 1, '\n'));
+    EXPECT_EQ(ErrorOf([&] { list.LoadFromFile("Tops.dat"); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません"));
+    EXPECT_EQ(list.Lines(), DefaultScoreLines());
+    WriteAll("Tops.dat", QByteArray(kMaxTopsLines - 1, '\n') + QByteArray(kMaxTopsFileBytes - kMaxTopsLines + 1, 'x'));
+    list.LoadFromFile("Tops.dat");  // both caps reached: still a list
+    EXPECT_EQ(list.Count(), kMaxTopsLines);
 }
 
 TEST_F(FileKinds, SavingThroughALinkUpdatesItsTargetAndKeepsTheLink)

@@ -5,9 +5,10 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 
 new_game_dir
-# A top list whose tenth place is below zero, so that even a game of 0 points enters it.
+# A top list whose tenth place is below zero, so that even a game of 0 points enters it
+# (sorted, "-0001" comes before "-0002": the tenth place holds -2).
 {
-  printf '00000,97/11/21,NewPlayer\r\n'
+  printf -- '-0002,97/11/21,NewPlayer\r\n'
   printf -- '-0001,97/11/21,low\r\n'
   for p in 00200 00300 00400 00500 00600 00700 00800 00900 01000; do
     printf '%s,97/11/21,p%s\r\n' "$p" "$p"
@@ -36,7 +37,7 @@ sleep 0.5
 iconv -f CP932 -t UTF-8 "$game/Tops.dat" > "$E2E_TMP/tops.txt" || fail "Tops.dat is not Shift-JIS"
 grep -q ',ぽりabc'$'\r''$' "$E2E_TMP/tops.txt" || { cat -A "$E2E_TMP/tops.txt" >&2; fail "the name is not in Tops.dat"; }
 [ "$(wc -l < "$E2E_TMP/tops.txt")" -eq 11 ] || fail "Tops.dat does not hold 11 lines"
-head -n 1 "$E2E_TMP/tops.txt" | grep -q '^-0001,' || fail "the list was not sorted by OK"
+head -n 1 "$E2E_TMP/tops.txt" | grep -q '^-0002,' || fail "the list was not sorted by OK"
 
 # Back to waiting: Escape ends the game.
 hold "$win" Escape

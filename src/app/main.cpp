@@ -1,6 +1,7 @@
 // Starts the game: seed from the clock, the main window and its three dialogs, the
 // message loop; at the end the window's clean-up stops the music.
 #include "aboutbox.h"
+#include "display.h"
 #include "helpbox.h"
 #include "mainform.h"
 #include "msgbox.h"
@@ -24,8 +25,15 @@ QIcon ProgramIcon()
 
 } // namespace
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    // Without a desktop to open on, say so plainly instead of letting the toolkit abort.
+    if (const QString problem = porimogu::DisplayProblem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return 1;
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
     QApplication::setWindowIcon(ProgramIcon());
@@ -56,6 +64,8 @@ int main(int argc, char** argv)
             form.activateWindow();
             form.setFocus();
             result = QApplication::exec();
+            // Error boxes still waiting for their handler to return are shown too.
+            QCoreApplication::sendPostedEvents(&app, QEvent::MetaCall);
         }
         form.FormDestroy();
     }

@@ -384,14 +384,17 @@ bool TMainForm::Confirm(const QString& question)
     return AskYesNo(question);
 }
 
+// Every handler below may run inside a tick, or inside the message loop of a box that a
+// tick opened: its failures are shown once it has returned, so that no timer waits
+// behind its own box.
 void TMainForm::Timer1Timer()
 {
-    Guarded([this] { game_->Timer1Timer(); });
+    Guarded([this] { game_->Timer1Timer(); }, PostErrorBox);
 }
 
 void TMainForm::Timer2Timer()
 {
-    Guarded([this] { game_->Timer2Timer(); });
+    Guarded([this] { game_->Timer2Timer(); }, PostErrorBox);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event)
@@ -399,7 +402,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
     Guarded([&] {
         game_->FormKeyDown(VirtualKeyFor(event->key(), event->modifiers()),
                            ShiftStateFor(event->key(), event->modifiers(), true));
-    });
+    }, PostErrorBox);
     // F10 opens the first menu; the arrows then go from menu to menu, Esc closes it.
     if (event->key() == Qt::Key_F10 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         menuBar()->setActiveAction(KG1->menuAction());
@@ -416,25 +419,25 @@ void TMainForm::keyReleaseEvent(QKeyEvent* event)
         Guarded([&] {
             game_->FormKeyUp(VirtualKeyFor(event->key(), event->modifiers()),
                              ShiftStateFor(event->key(), event->modifiers(), false));
-        });
+        }, PostErrorBox);
     }
     QMainWindow::keyReleaseEvent(event);
 }
 
 void TMainForm::KS1Click()
 {
-    Guarded([this] { game_->KS1Click(); });
+    Guarded([this] { game_->KS1Click(); }, PostErrorBox);
 }
 
 void TMainForm::K1Click()
 {
     // The action has already turned its check over; the rule works on the old one.
-    Guarded([this] { K1->setChecked(game_->K1Click(!K1->isChecked())); });
+    Guarded([this] { K1->setChecked(game_->K1Click(!K1->isChecked())); }, PostErrorBox);
 }
 
 void TMainForm::KQ1Click()
 {
-    Guarded([this] { game_->KQ1Click(); });
+    Guarded([this] { game_->KQ1Click(); }, PostErrorBox);
 }
 
 void TMainForm::K3Click()
@@ -442,12 +445,12 @@ void TMainForm::K3Click()
     Guarded([this] {
         if (game_->State() == GameState::Waiting)
             ShowTopList();
-    });
+    }, PostErrorBox);
 }
 
 void TMainForm::KX1Click()
 {
-    Guarded([this] { CloseMainWindow(); });
+    Guarded([this] { CloseMainWindow(); }, PostErrorBox);
 }
 
 void TMainForm::KV1Click()
@@ -455,17 +458,17 @@ void TMainForm::KV1Click()
     Guarded([this] {
         if (game_->State() != GameState::Playing && aboutBox_)
             aboutBox_->ShowSpeedDialog();
-    });
+    }, PostErrorBox);
 }
 
 void TMainForm::K2Click()
 {
-    Guarded([this] { K2->setChecked(game_->K2Click(!K2->isChecked())); });
+    Guarded([this] { K2->setChecked(game_->K2Click(!K2->isChecked())); }, PostErrorBox);
 }
 
 void TMainForm::KS2Click()
 {
-    Guarded([this] { KS2->setChecked(game_->KS2Click(!KS2->isChecked())); });
+    Guarded([this] { KS2->setChecked(game_->KS2Click(!KS2->isChecked())); }, PostErrorBox);
 }
 
 void TMainForm::KK1Click()
@@ -473,7 +476,7 @@ void TMainForm::KK1Click()
     Guarded([this] {
         if (helpBox_)
             helpBox_->ShowHelp();
-    });
+    }, PostErrorBox);
 }
 
 void TMainForm::KV2Click()
@@ -481,7 +484,7 @@ void TMainForm::KV2Click()
     Guarded([this] {
         if (aboutBox_)
             aboutBox_->ShowModalVersion();
-    });
+    }, PostErrorBox);
 }
 
 } // namespace porimogu

@@ -26,6 +26,14 @@ namespace porimogu {
 
 namespace {
 
+// Every box also leaves one line on standard error, so that what a child saw can be
+// read back from a log (a parent's bug report, the end-to-end tests).
+void LogBoxText(const QString& text)
+{
+    std::fprintf(stderr, "porimogu: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
 struct ButtonKind {
     MsgDlgButton bit;
     const char* name;
@@ -276,6 +284,7 @@ void TMessageForm::showEvent(QShowEvent* event)
 
 int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext)
 {
+    LogBoxText(text);
     const ReactivateAfterModal reactivate;
     TMessageForm form(text, type, buttons, helpContext);
     return form.exec();
@@ -401,10 +410,9 @@ void ShowErrorBox(const QString& message)
 {
     try {
         const QString text = message + QLatin1Char('.');
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        LogBoxText(text);
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             return;
-        }
         QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
         CenterOnScreen(&box);
@@ -413,6 +421,16 @@ void ShowErrorBox(const QString& message)
     } catch (...) {
         // The error box is the last resort: nothing may escape it.
     }
+}
+
+void PostErrorBox(const QString& message)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        ShowErrorBox(message);
+        return;
+    }
+    QMetaObject::invokeMethod(app, [message] { ShowErrorBox(message); }, Qt::QueuedConnection);
 }
 
 } // namespace porimogu

@@ -141,19 +141,25 @@ public:
 // The title rule applied to an executable's path (see ApplicationTitle).
 QString ApplicationTitleFrom(const QString& executablePath);
 
-// Runs one handler body; a failure that escapes it ends it there and is shown in the
-// error box. Exceptions never reach Qt's event loop.
+// Shows the error box once the handler that is running has returned (a queued call).
+// A timer whose slot raised it keeps firing behind the box: a QTimer never fires again
+// while its own slot is still running. Never throws.
+void PostErrorBox(const QString& message);
+
+// Runs one handler body; a failure that escapes it ends it there and is reported, by
+// default in the error box at once. Exceptions never reach Qt's event loop. Handlers
+// that can run inside a timer tick report through PostErrorBox instead.
 template <class F>
-void Guarded(F&& body) noexcept
+void Guarded(F&& body, void (*report)(const QString&) = ShowErrorBox) noexcept
 {
     try {
         body();
-    } catch (const GameError& e) {
-        ShowErrorBox(e.message());
-    } catch (const std::exception& e) {
-        ShowErrorBox(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("不明なエラー"));
+        try {
+            report(CurrentFailureText());
+        } catch (...) {
+            // The report is the last resort: nothing may escape it.
+        }
     }
 }
 

@@ -25,4 +25,19 @@ public:
     using GameError::GameError;
 };
 
+// The text the error box shows for the exception being handled: the game's own message,
+// the library's description, or "不明なエラー" for anything else. Call only inside a catch.
+inline QString CurrentFailureText()
+{
+    try {
+        throw;
+    } catch (const GameError& e) {
+        return e.message();
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("不明なエラー");
+    }
+}
+
 } // namespace porimogu

@@ -52,14 +52,15 @@ void Game::UpdateGameState()
     }
     if (g_.WaitCount == 0) {
         if (state_ == GameState::Over) {
-            // A failure inside the recording is reported, and the game still returns
-            // to waiting with the frame timer running: it must never stand still.
+            // Any failure inside the recording (ours, the library's, out of memory)
+            // is reported, and the game still returns to waiting with the frame timer
+            // running: it must never stand still.
             try {
                 RecordScore();
-            } catch (const GameError& e) {
+            } catch (...) {
                 // The box comes first: with the frame timer still off, no tick can
                 // start a second recording inside its message loop.
-                ports_.dialogs->ShowError(e.message());
+                ports_.dialogs->ShowError(CurrentFailureText());
                 ports_.window->SetFrameTimerEnabled(true);
             }
             state_ = GameState::Waiting;

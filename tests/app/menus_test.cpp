@@ -137,6 +137,8 @@ protected:
         });
         closer.start();
         command();
+        // Error boxes come once the handler has returned.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         closer.stop();
         return seen;
     }

@@ -4,6 +4,7 @@
 #include "appfakes.h"
 #include "boxanswerer.h"
 #include "mainform.h"
+#include "statuspanel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -24,9 +27,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.IsValid());
-        QImage sheet(256, 256, QImage::Format_RGB32);
-        sheet.fill(QColor(10, 200, 10));
-        ASSERT_TRUE(sheet.save(QStringLiteral("game.bmp"), "BMP"));
+        ASSERT_TRUE(SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP"));
         TMainForm::Options o;
         o.startTimers = false;
         o.sound = &sound_;
@@ -67,6 +68,7 @@ TEST_F(MusicCallsTest, MissingMusicIsSaidAtStartAndAtEveryRequestWhileChecked)
     BoxAnswerer boxes;
     PlayPauseResume();
     const QString notOpen = QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません.");
+    QTRY_COMPARE(boxes.texts.size(), 3);  // each shown once its tick had returned
     EXPECT_EQ(boxes.texts, (QStringList{notOpen, notOpen, notOpen}));
     EXPECT_EQ(form_->GameRules().State(), GameState::Playing);  // each state change stood
     form_->FormDestroy();
@@ -83,5 +85,52 @@ TEST_F(MusicCallsTest, UncheckedMusicMakesNoRequestForAWholeGame)
     form_->GameRules().KQ1Click();
     Tick();  // over
     EXPECT_EQ(form_->GameRules().State(), GameState::Over);
+    QTest::qWait(50);
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(MusicCallsTest, TheFieldGoesOnBehindTheBoxOfAFailedStart_ItFroze)
+{
+    // The real timers this time: Enter starts a game, whose music request fails inside
+    // the frame tick; while that box is open the frame ticks must keep coming.
+    Tick();  // waiting, and says so
+    form_->Timer1->setInterval(10);
+    form_->Timer1->start();
+    form_->Timer2->start();
+    QLabel* state = form_->Panel1->Label3;
+    QString stateAtBox, stateLater;
+    QImage fieldAtBox, fieldLater;
+    int boxes = 0;
+    QElapsedTimer openFor;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (!openFor.isValid()) {
+            ++boxes;
+            EXPECT_EQ(box->text(), QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません."));
+            stateAtBox = state->text();
+            fieldAtBox = form_->Buffers().Front().copy();
+            openFor.start();
+        } else if (openFor.elapsed() >= 400) {
+            stateLater = state->text();
+            fieldLater = form_->Buffers().Front().copy();
+            openFor.invalidate();
+            box->close();
+        }
+    });
+    watch.start();
+    QTest::keyPress(form_.get(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!fieldLater.isNull(), 5000);
+    QTest::keyRelease(form_.get(), Qt::Key_Return);
+    QTest::qWait(300);
+    watch.stop();
+
+    EXPECT_EQ(boxes, 1);  // one failure, one box
+    EXPECT_EQ(form_->GameRules().State(), GameState::Playing);
+    EXPECT_EQ(stateAtBox, QStringLiteral("ｴﾝﾀｰｷｰを おしてね"));  // the failed tick stopped short
+    EXPECT_NE(stateLater, stateAtBox);
+    EXPECT_NE(fieldLater, fieldAtBox);
 }

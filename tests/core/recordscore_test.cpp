@@ -5,7 +5,9 @@
 #include "scorefiles.h"
 
 #include <functional>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,8 @@ public:
     {
         log.push_back("toplist");
         fileAtTopList = ReadAll("Tops.dat");
+        if (onTopList)
+            onTopList();
     }
     void ShowError(const QString& message) override
     {
@@ -65,6 +69,7 @@ public:
     bool failStop = false;
     std::optional<QString> answer;
     std::function<void()> onPrompt;
+    std::function<void()> onTopList;
     QStringList asked;  // caption, prompt, default text of the last prompt
     QByteArray fileAtTopList;
     std::vector<QString> errors;
@@ -297,6 +302,35 @@ TEST_F(RecordScore, ABrokenFileOrPlayerIsReportedAndTheGameStillReturnsToWaiting
     EndGame(5000);
     EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
     ExpectWaitingWithTimerOn();
+}
+
+TEST_F(RecordScore, AnyFailureWhateverIsSaidAndTheGameWaitsAgain_OutOfMemoryLeftItStandingStill)
+{
+    struct Case {
+        const char* where;
+        std::function<void()> fault;
+        QString error;
+    };
+    const Case cases[] = {
+        {"prompt", [] { throw std::bad_alloc(); }, QStringLiteral("std::bad_alloc")},
+        {"prompt", [] { throw std::runtime_error("disk on fire"); }, QStringLiteral("disk on fire")},
+        {"toplist", [] { throw 42; }, QStringLiteral("不明なエラー")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        WriteDefaults();
+        const QByteArray before = ReadAll("Tops.dat");
+        shell_.onPrompt = std::string(c.where) == "prompt" ? c.fault : nullptr;
+        shell_.onTopList = std::string(c.where) == "toplist" ? c.fault : nullptr;
+        shell_.errors.clear();
+        EndGame(5000);
+        EXPECT_EQ(shell_.errors, std::vector<QString>{c.error});
+        EXPECT_EQ(log_.back(), "timer on");
+        EXPECT_EQ(log_.end()[-2], "error");
+        if (std::string(c.where) == "prompt")
+            EXPECT_EQ(ReadAll("Tops.dat"), before);
+        ExpectWaitingWithTimerOn();
+    }
 }
 
 TEST_F(RecordScore, AMusicStopThatFailsIsSaidAndTheScoreIsStillRecorded_MissingMusicLostTheScore)

@@ -12,6 +12,10 @@ E2E_TMP=$(mktemp -d)
 E2E_PID=""
 E2E_XVFB=""
 E2E_WMPID=""
+E2E_PULSE=""
+# Where the game finds its sound server: a socket nobody listens on unless start_pulse
+# runs one, so that no test reaches (or spawns) a sound server of the machine's.
+E2E_PULSE_SERVER=unix:$E2E_TMP/no-sound-server
 
 # The game and the X server are waited for, not only told to stop: a server still
 # shutting down could otherwise answer the next test's clients on its display.
@@ -19,6 +23,7 @@ e2e_cleanup() {
   if [ -n "$E2E_PID" ]; then kill "$E2E_PID" 2>/dev/null || true; wait "$E2E_PID" 2>/dev/null || true; fi
   if [ -n "$E2E_WMPID" ]; then kill "$E2E_WMPID" 2>/dev/null || true; wait "$E2E_WMPID" 2>/dev/null || true; fi
   if [ -n "$E2E_XVFB" ]; then kill "$E2E_XVFB" 2>/dev/null || true; wait "$E2E_XVFB" 2>/dev/null || true; fi
+  if [ -n "$E2E_PULSE" ]; then kill "$E2E_PULSE" 2>/dev/null || true; wait "$E2E_PULSE" 2>/dev/null || true; fi
   rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
@@ -70,6 +75,51 @@ start_wm() {
   fail "openbox did not start"
 }
 
+# start_pulse: a private PulseAudio server whose only output is a null sink, so that the
+# music really plays and can be listened to on the sink's monitor. Its home and runtime
+# folders are the test's own (as root, pulseaudio would otherwise use the machine's).
+start_pulse() {
+  local p=$E2E_TMP/pulse
+  mkdir -p "$p/home" "$p/run"
+  chmod 700 "$p/run"
+  env HOME="$p/home" XDG_RUNTIME_DIR="$p/run" XDG_CONFIG_HOME="$p/home" \
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --disable-shm=yes \
+    -L "module-null-sink sink_name=e2e" -L "module-native-protocol-unix socket=$p/socket auth-anonymous=1" \
+    >"$p/log" 2>&1 &
+  E2E_PULSE=$!
+  E2E_PULSE_SERVER=unix:$p/socket
+  for _ in $(seq 100); do
+    PULSE_SERVER=$E2E_PULSE_SERVER pactl info >/dev/null 2>&1 && return 0
+    kill -0 "$E2E_PULSE" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$p/log" >&2
+  fail "pulseaudio did not start"
+}
+
+# pa ARGS...: pactl on the test's own sound server.
+pa() { PULSE_SERVER=$E2E_PULSE_SERVER pactl "$@"; }
+
+# loudness SECONDS: the largest sample heard on the null sink's monitor over that time.
+loudness() {
+  { PULSE_SERVER=$E2E_PULSE_SERVER timeout "$1" parec -d e2e.monitor --format=s16le --rate=8000 --channels=1 \
+      --raw 2>/dev/null || true; } | od -An -v -td2 -w2 | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
+}
+
+# expect_music playing|silent: what the null sink's monitor hears, waited for a while
+# (the output starts up to a second or two after the request).
+expect_music() {
+  local l
+  for _ in $(seq 8); do
+    l=$(loudness 0.5)
+    case $1 in
+      playing) [ "$l" -gt 200 ] && return 0 ;;
+      silent) [ "$l" -lt 20 ] && return 0 ;;
+    esac
+  done
+  fail "the music is not $1 (loudest sample $l)"
+}
+
 # new_game_dir: sets `game` to a fresh folder holding the generated game.bmp and
 # game.mid, and points the sprite search at its tile sheet.
 new_game_dir() {
@@ -79,11 +129,16 @@ new_game_dir() {
   E2E_SHEET=$game/game.bmp
 }
 
-# start_game DIR: runs the game in DIR with no sound server and no session bus.
+# start_game DIR: runs the game in DIR on the test's sound server (none unless
+# start_pulse ran); what it prints goes to $E2E_TMP/game.log.
 start_game() {
-  (cd "$1" && exec env -u QT_QPA_PLATFORM -u PULSE_SERVER QT_QPA_PLATFORM=xcb "$E2E_GAME" >"$E2E_TMP/game.log" 2>&1) &
+  (cd "$1" && exec env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb "$E2E_GAME" \
+    >"$E2E_TMP/game.log" 2>&1) &
   E2E_PID=$!
 }
+
+# boxes_said: the texts of the boxes the game has shown so far, one a line.
+boxes_said() { sed -n 's/^porimogu: //p' "$E2E_TMP/game.log"; }
 
 # wait_window REGEX [SECONDS]: prints the id of the first visible window whose title matches.
 wait_window() {
@@ -114,15 +169,21 @@ hold() {
 
 shot() { import -window root "$1"; }
 
-# find_sprite SHOT TILE [SCALE]: prints "x y matched total" of the 2x2 sprite TILE of
-# game.bmp (enlarged SCALE times by nearest neighbour) in a fresh screenshot. Items roam and may cover the sprite for a moment, so it looks again
-# a few times before it gives up (x is then -1).
+# find_sprite SHOT TILE [SCALE] [whole]: prints "x y matched total" of the 2x2 sprite TILE
+# of game.bmp (enlarged SCALE times by nearest neighbour) in a fresh screenshot. Items
+# roam and may cover the sprite for a moment, so it looks again a few times before it
+# gives up (x is then -1). With "whole" only a match of every opaque pixel counts: a
+# partly covered sprite can match best one pixel off.
 find_sprite() {
-  local r
-  for _ in 1 2 3 4 5 6 7 8; do
+  local r x matched total
+  for _ in $(seq 20); do
     shot "$1"
-    r=$("$E2E_PROBE" find "$1" "$E2E_SHEET" "$2" ${3:-1}) || true
-    if [ "${r%% *}" -ge 0 ] 2>/dev/null; then echo "$r"; return 0; fi
+    r=$("$E2E_PROBE" find "$1" "$E2E_SHEET" "$2" "${3:-1}") || true
+    read -r x _ matched total <<<"$r"
+    if [ "$x" -ge 0 ] 2>/dev/null && { [ "${4:-}" != whole ] || [ "$matched" -eq "$total" ]; }; then
+      echo "$r"
+      return 0
+    fi
     sleep 0.25
   done
   echo "-1 -1 0 0"
@@ -152,6 +213,64 @@ expect_centred() {
     sleep 0.1
   done
   fail "$2 not centred: frame ${fw}x${fh} at $fx,$fy, not at $(((sw - fw) / 2)),$(((sh - fh) / 2))"
+}
+
+# watch_status_bar: after open_game, learns where the state label of `win` is and the
+# colour of the button face, for state_is and expect_state. The game state is read from
+# the state label's colour: the button face while waiting, the panel's own colour while
+# playing, yellow while paused, lime when over.
+watch_status_bar() {
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  # The status bar is the bottom 32 rows of the window; Label2 starts 232 in and 8 down,
+  # the state label (Label3) 384 in.
+  local bar_top=$((Y + HEIGHT - 32))
+  E2E_STATE_AREA="$((WIDTH - 384))x24+$((X + 384))+$((bar_top + 4))"
+  E2E_FIELD_AREA="592x432+$((X + 20))+$((Y + HEIGHT - 486 + 10))"
+  shot "$E2E_TMP/start.png"
+  # Label2's top-left pixel: the button face, whatever the style makes of it.
+  E2E_FACE=$(convert "$E2E_TMP/start.png" -format "%[pixel:p{$((X + 232)),$((bar_top + 8))}]" info:)
+}
+
+# count SHOT COLOUR: pixels of exactly COLOUR in the state label's area.
+count() {
+  convert "$1" -crop "$E2E_STATE_AREA" +repage -fill black +opaque "$2" -fill white -opaque "$2" \
+    -format '%[fx:round(mean*w*h)]\n' info:
+}
+
+# state_is NAME: the state label's colours in a fresh screenshot match the state.
+state_is() {
+  local f=$E2E_TMP/state.png nf ny nl
+  shot "$f"
+  nf=$(count "$f" "$E2E_FACE"); ny=$(count "$f" 'rgb(255,255,0)'); nl=$(count "$f" 'rgb(0,255,0)')
+  case $1 in
+    waiting) [ "$nf" -gt 300 ] && [ "$ny" -eq 0 ] && [ "$nl" -eq 0 ] ;;
+    playing) [ "$nf" -eq 0 ] && [ "$ny" -eq 0 ] && [ "$nl" -eq 0 ] ;;
+    paused) [ "$ny" -gt 300 ] && [ "$nf" -eq 0 ] && [ "$nl" -eq 0 ] ;;
+    over) [ "$nl" -gt 300 ] && [ "$nf" -eq 0 ] && [ "$ny" -eq 0 ] ;;
+  esac
+}
+
+# expect_state NAME [SECONDS]: waits for the state; fails the test when it never shows.
+expect_state() {
+  local f=$E2E_TMP/state.png
+  for _ in $(seq $((${2:-3} * 5))); do
+    state_is "$1" && return 0
+    sleep 0.2
+  done
+  fail "the game is not $1 (face $(count "$f" "$E2E_FACE"), yellow $(count "$f" 'rgb(255,255,0)'), lime $(count "$f" 'rgb(0,255,0)'))"
+}
+
+# field_moves: the play field changes between two screenshots a second apart.
+field_moves() {
+  local changed
+  shot "$E2E_TMP/f1.png"
+  sleep 1
+  shot "$E2E_TMP/f2.png"
+  convert "$E2E_TMP/f1.png" -crop "$E2E_FIELD_AREA" +repage "$E2E_TMP/field1.png"
+  convert "$E2E_TMP/f2.png" -crop "$E2E_FIELD_AREA" +repage "$E2E_TMP/field2.png"
+  changed=$(compare -metric AE "$E2E_TMP/field1.png" "$E2E_TMP/field2.png" null: 2>&1 || true)
+  [ "${changed%% *}" -gt 0 ] 2>/dev/null
 }
 
 game_running() { kill -0 "$E2E_PID" 2>/dev/null; }

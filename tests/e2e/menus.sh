@@ -8,51 +8,13 @@
 # panel's own colour while playing, yellow while paused, lime when over.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
+start_pulse
 
 new_game_dir
 open_game
 sleep 0.5
 
-eval "$(xdotool getwindowgeometry --shell "$win")"
-# The status bar is the bottom 32 rows of the window; Label2 starts 232 in and 8 down,
-# the state label (Label3) 384 in.
-bar_top=$((Y + HEIGHT - 32))
-state_area="$((WIDTH - 384))x24+$((X + 384))+$((bar_top + 4))"
-
-# count SHOT COLOUR: pixels of exactly COLOUR in the state label's area.
-count() {
-  convert "$1" -crop "$state_area" +repage -fill black +opaque "$2" -fill white -opaque "$2" \
-    -format '%[fx:round(mean*w*h)]\n' info:
-}
-
-shot "$E2E_TMP/start.png"
-# Label2's top-left pixel: the button face, whatever the style makes of it.
-face=$(convert "$E2E_TMP/start.png" -format "%[pixel:p{$((X + 232)),$((bar_top + 8))}]" info:)
-yellow='rgb(255,255,0)'
-lime='rgb(0,255,0)'
-
-# state_is NAME: the state label's colours in a fresh screenshot match the state.
-state_is() {
-  local f=$E2E_TMP/state.png
-  shot "$f"
-  local nf ny nl
-  nf=$(count "$f" "$face"); ny=$(count "$f" "$yellow"); nl=$(count "$f" "$lime")
-  case $1 in
-    waiting) [ "$nf" -gt 300 ] && [ "$ny" -eq 0 ] && [ "$nl" -eq 0 ] ;;
-    playing) [ "$nf" -eq 0 ] && [ "$ny" -eq 0 ] && [ "$nl" -eq 0 ] ;;
-    paused) [ "$ny" -gt 300 ] && [ "$nf" -eq 0 ] && [ "$nl" -eq 0 ] ;;
-    over) [ "$nl" -gt 300 ] && [ "$nf" -eq 0 ] && [ "$ny" -eq 0 ] ;;
-  esac
-}
-
-# expect_state NAME [SECONDS]: waits for the state; fails the test when it never shows.
-expect_state() {
-  for _ in $(seq $((${2:-3} * 5))); do
-    state_is "$1" && return 0
-    sleep 0.2
-  done
-  fail "the game is not $1 (face $(count "$E2E_TMP/state.png" "$face"), yellow $(count "$E2E_TMP/state.png" "$yellow"), lime $(count "$E2E_TMP/state.png" "$lime"))"
-}
+watch_status_bar
 
 # choose TITLE_LETTER ITEM_LETTER: Alt+letter opens a menu; the item's letter is typed
 # into the open menu, which holds the keyboard.
@@ -64,7 +26,7 @@ choose() {
 }
 
 expect_state waiting
-read -r x0 y0 _ < <(find_sprite "$E2E_TMP/find.png" 32)
+read -r x0 y0 _ < <(find_sprite "$E2E_TMP/find.png" 32 1 whole)
 [ "$x0" -ge 0 ] || fail "ぽっけ not found facing down"
 
 # Help beside the waiting game: the game goes on behind it, OK closes it.
@@ -83,7 +45,7 @@ sleep 0.3
 xdotool keydown Right
 sleep 0.6
 xdotool keyup Right
-read -r x1 y1 _ < <(find_sprite "$E2E_TMP/find.png" 64)
+read -r x1 y1 _ < <(find_sprite "$E2E_TMP/find.png" 64 1 whole)
 [ "$x1" -ge 0 ] || fail "ぽっけ not found facing right after the menu and the help"
 [ "$x1" -gt $((x0 + 100)) ] || fail "the arrow key did not steer ぽっけ after the menu ($x0 -> $x1)"
 [ "$y1" -eq "$y0" ] || fail "ぽっけ left his row ($y0 -> $y1)"
@@ -98,22 +60,31 @@ read -r x2 _ < <(find_sprite "$E2E_TMP/find.png" 72)
 [ "$x2" -ge 0 ] || fail "ぽっけ not found facing left after a tap of Alt"
 [ "$x2" -lt $((x1 - 100)) ] || fail "after a tap of Alt the arrow key did not steer ぽっけ ($x1 -> $x2)"
 
+# The music opened on the test's sound server and stays quiet until a game starts.
+pa list sink-inputs | grep -q 'porimogu' || fail "the music did not open on the sound server"
+expect_music silent
+
 # F10 opens the first menu; its access letter then chooses スタート.
 key "$win" F10
 sleep 0.4
 xdotool key s
 expect_state playing
+expect_music playing
 choose g p
 expect_state paused
+expect_music silent
 choose g p
 expect_state playing
+expect_music playing
 choose g q
 expect_state over
 top=$(wait_window '^TopList Dialog$' 10) || fail "no top list after the game"
 expect_centred "$top" "the top list"
+expect_music silent   # stopped by the recording
 key "$top" Return
 expect_state waiting 3
 
 choose g x
 wait_exit 3 || fail "おわり did not end the program"
+[ -z "$(boxes_said)" ] || fail "unexpected boxes: $(boxes_said)"
 echo "e2e menus: 0 failed"

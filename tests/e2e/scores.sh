@@ -3,6 +3,7 @@
 # the input box, the top list is closed with OK, and the line is in Tops.dat.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
+start_pulse
 
 new_game_dir
 # A top list whose tenth place is below zero, so that even a game of 0 points enters it

@@ -1,0 +1,13 @@
+#pragma once
+// Whether the desktop the game is about to open its window on can be reached at all.
+#include <QString>
+
+namespace porimogu {
+
+// Run before the application object exists. When the window would go to an X server
+// (no platform chosen, or xcb, and no Wayland session), tries to connect to the X
+// display and returns one line that names the display and says what to do when that
+// fails; an empty text when the game can go on (other platforms are left to Qt).
+QString DisplayProblem();
+
+} // namespace porimogu

@@ -13,6 +13,7 @@ E2E_PID=""
 E2E_XVFB=""
 E2E_WMPID=""
 E2E_PULSE=""
+E2E_RUN_AS=()   # a command that runs the game as another user, when set
 # Where the game finds its sound server: a socket nobody listens on unless start_pulse
 # runs one, so that no test reaches (or spawns) a sound server of the machine's.
 E2E_PULSE_SERVER=unix:$E2E_TMP/no-sound-server
@@ -132,8 +133,8 @@ new_game_dir() {
 # start_game DIR: runs the game in DIR on the test's sound server (none unless
 # start_pulse ran); what it prints goes to $E2E_TMP/game.log.
 start_game() {
-  (cd "$1" && exec env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb "$E2E_GAME" \
-    >"$E2E_TMP/game.log" 2>&1) &
+  (cd "$1" && exec "${E2E_RUN_AS[@]}" env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb \
+    "$E2E_GAME" >"$E2E_TMP/game.log" 2>&1) &
   E2E_PID=$!
 }
 
@@ -271,6 +272,12 @@ field_moves() {
   convert "$E2E_TMP/f2.png" -crop "$E2E_FIELD_AREA" +repage "$E2E_TMP/field2.png"
   changed=$(compare -metric AE "$E2E_TMP/field1.png" "$E2E_TMP/field2.png" null: 2>&1 || true)
   [ "${changed%% *}" -gt 0 ] 2>/dev/null
+}
+
+# stop_game: ends the game the test started, and waits for it.
+stop_game() {
+  kill "$E2E_PID" 2>/dev/null || true
+  wait "$E2E_PID" 2>/dev/null || true
 }
 
 game_running() { kill -0 "$E2E_PID" 2>/dev/null; }

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Hostile input against the real program, one table row per input: the right box with
+# the right text, the game still running (or ending where it must), and the score list
+# never lost: after every load or save that fails, Tops.dat is byte for byte what it
+# was. Rows that need a right the test does not have are skipped with a message.
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+start_pulse
+new_game_dir
+good=$E2E_TMP/good
+mkdir -p "$good"
+cp "$game/game.bmp" "$game/game.mid" "$good/"
+# The test's folders must be reachable by the unprivileged user of the permission rows.
+chmod 755 "$E2E_TMP"
+if [ "$(id -u)" -eq 0 ]; then
+  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+else
+  as_user=()
+fi
+main_title='^ぽっけの ぽりもぐ ゲーム$'
+box_title='^(porimogu|ｴﾗｰ)$'
+
+# answer_boxes: answers the game's boxes with Enter as they come, until its main window is
+# up with no box left, or the game has ended.
+answer_boxes() {
+  local box
+  for _ in $(seq 150); do
+    game_running || return 0
+    box=$(xdotool search --onlyvisible --name "$box_title" 2>/dev/null | head -n 1 || true)
+    if [ -n "$box" ]; then
+      key "$box" Return
+      sleep 0.2
+    elif xdotool search --onlyvisible --name "$main_title" >/dev/null 2>&1; then
+      sleep 0.4
+      xdotool search --onlyvisible --name "$box_title" >/dev/null 2>&1 || return 0
+    else
+      sleep 0.1
+    fi
+  done
+}
+
+said() { boxes_said | paste -sd '|'; }
+
+# fresh_game_dir: `game` again holds only the good game.bmp and game.mid.
+fresh_game_dir() {
+  chmod -R u+rwX "$game" 2>/dev/null || true
+  rm -rf "$game"
+  mkdir -p "$game"
+  cp "$good/game.bmp" "$good/game.mid" "$game/"
+}
+
+# ---- game.bmp and game.mid: one start of the game per row ------------------------------
+
+# startup_row NAME SETUP BOXES OUTCOME [USER] [BEFORE]: SETUP runs in a fresh game folder,
+# then the game starts (as an unprivileged user when USER is "user"). BOXES are the texts
+# of every box it shows, '|' between them. OUTCOME "ends": the game ends after its boxes;
+# "runs": BEFORE is typed into the window, Enter starts a game and the state label says
+# it plays.
+startup_row() {
+  local name=$1 setup=$2 boxes=$3 outcome=$4 user=${5:-} before=${6:-}
+  fresh_game_dir
+  (cd "$game" && eval "$setup") || fail "$name: could not make the input"
+  if [ "$user" = user ]; then
+    if [ ${#as_user[@]} -gt 0 ]; then
+      E2E_RUN_AS=("${as_user[@]}")
+    elif [ "$(id -u)" -eq 0 ]; then
+      echo "skip: $name (no unprivileged user)"
+      return 0
+    fi
+  fi
+  start_game "$game"
+  E2E_RUN_AS=()
+  answer_boxes
+  if [ "$outcome" = ends ]; then
+    wait_exit 5 || fail "$name: the game did not end"
+  else
+    game_running || fail "$name: the game ended (it said: $(said))"
+    win=$(wait_window "$main_title" 5) || fail "$name: no main window"
+    watch_status_bar
+    [ -z "$before" ] || { eval "$before"; sleep 0.3; }
+    hold "$win" Return
+    answer_boxes
+    expect_state playing 3
+    game_running || fail "$name: the game ended after a new game started"
+    stop_game
+  fi
+  [ "$(said)" = "$boxes" ] || fail "$name: the game said '$(said)', expected '$boxes'"
+  echo "ok: $name"
+}
+
+# variant WANT ARGS...: game.bmp converted by ImageMagick, whose header must then state
+# WANT: bits per pixel / compression (0 none, 1 RLE8, 3 bit fields).
+variant() {
+  local want=$1 got
+  shift
+  convert "$good/game.bmp" "$@"
+  got=$(printf '%s/%s' "$(od -An -tu2 -j28 -N2 game.bmp | tr -d ' ')" "$(od -An -tu4 -j30 -N4 game.bmp | tr -d ' ')")
+  [ "$got" = "$want" ] || { echo "ImageMagick made $got, not $want" >&2; return 1; }
+}
+
+no_bmp='game.bmp がないので できません'
+bad_bmp='game.bmp が よめないので できません'
+startup_row "game.bmp missing" 'rm game.bmp' "$no_bmp" ends
+startup_row "game.bmp empty" ': > game.bmp' "$bad_bmp" ends
+startup_row "game.bmp text" 'echo "not a picture" > game.bmp' "$bad_bmp" ends
+startup_row "game.bmp a directory" 'rm game.bmp && mkdir game.bmp' "$bad_bmp" ends
+startup_row "game.bmp a dangling link" 'rm game.bmp && ln -s gone.bmp game.bmp' "$no_bmp" ends
+startup_row "game.bmp unreadable" 'chmod 000 game.bmp' "$bad_bmp" ends user
+startup_row "game.bmp claims 100000 x 100000" \
+  'printf "\xa0\x86\x01\x00\xa0\x86\x01\x00" | dd of=game.bmp bs=1 seek=18 conv=notrunc 2>/dev/null' "$bad_bmp" ends
+startup_row "game.bmp a PNG renamed" 'convert "$good/game.bmp" png:game.bmp' "" runs
+startup_row "game.bmp 1 bit" 'variant 1/0 -monochrome BMP3:game.bmp' "" runs
+startup_row "game.bmp 4 bits" 'variant 4/0 -colors 16 -type palette BMP3:game.bmp' "" runs
+startup_row "game.bmp 8 bits" 'variant 8/0 -colors 256 -type palette -compress none BMP3:game.bmp' "" runs
+startup_row "game.bmp 8 bits RLE" 'variant 8/1 -colors 256 -type palette -compress RLE BMP3:game.bmp' "" runs
+startup_row "game.bmp 24 bits" 'variant 24/0 -type truecolor BMP3:game.bmp' "" runs
+startup_row "game.bmp 32 bits" 'variant 32/3 -alpha on -type truecolormatte BMP:game.bmp' "" runs
+startup_row "game.bmp 1 x 1" 'convert -size 1x1 xc:"rgb(10,200,10)" BMP3:game.bmp' "" runs
+startup_row "game.bmp 16 x 16" 'convert "$good/game.bmp" -crop 16x16+0+0 BMP3:game.bmp' "" runs
+startup_row "game.bmp 4096 x 4096" 'convert "$good/game.bmp" -resize 4096x4096 BMP3:game.bmp' "" runs
+
+no_music='音楽データが ありません'
+not_open='MCI ﾃﾞﾊﾞｲｽがありません.'
+startup_row "game.mid missing, music checked" 'rm game.mid' "$no_music|$not_open" runs
+startup_row "game.mid missing, music unchecked" 'rm game.mid' "$no_music" runs "" \
+  'key "$win" alt+o; sleep 0.4; xdotool key m'
+startup_row "game.mid empty" ': > game.mid' "game.mid は MIDI データではありません." runs
+startup_row "game.mid text" 'echo "not music" > game.mid' "game.mid は MIDI データではありません." runs
+startup_row "game.mid truncated" 'head -c 30 "$good/game.mid" > game.mid' "game.mid の MIDI データが こわれています." runs
+startup_row "game.mid a directory" 'rm game.mid && mkdir game.mid' "game.mid が よめません." runs
+startup_row "game.mid unreadable" 'chmod 000 game.mid' "game.mid が よめません." runs user
+# 1,000 tracks, each only its end: a file that is whole but more than the player takes.
+thousand_tracks() {
+  printf 'MThd\0\0\0\6\0\1\3\xe8\0\x60'
+  for _ in $(seq 1000); do printf 'MTrk\0\0\0\4\0\xff\x2f\0'; done
+}
+startup_row "game.mid with 1,000 tracks" 'thousand_tracks > game.mid' "game.mid の MIDI データが こわれています." runs
+
+echo "e2e badinput: 0 failed"

@@ -136,4 +136,155 @@ thousand_tracks() {
 }
 startup_row "game.mid with 1,000 tracks" 'thousand_tracks > game.mid' "game.mid の MIDI データが こわれています." runs
 
+# ---- Tops.dat: one game for all rows, the list opened from the menu or a game ended ------
+
+# A whole list whose tenth place is below zero, so that any game enters it.
+good_tops() {
+  printf '00000,97/11/21,NewPlayer\r\n-0001,97/11/21,low\r\n'
+  for p in 00200 00300 00400 00500 00600 00700 00800 00900 01000; do printf '%s,97/11/21,p%s\r\n' "$p" "$p"; done
+}
+# fingerprint: what Tops.dat is, for "byte for byte the same" (its first megabyte read).
+fingerprint() {
+  stat -c '%F %s %a' "$game/Tops.dat" 2>/dev/null || echo gone
+  if [ -f "$game/Tops.dat" ]; then head -c 1048576 "$game/Tops.dat" | md5sum; fi
+}
+# wait_for TITLE_REGEX: the id of the first window of the top list, the name prompt or a
+# box that shows.
+wait_for_any() {
+  local id
+  for _ in $(seq 150); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+# new_boxes SINCE: the boxes said after the first SINCE ones, '|' between them.
+new_boxes() { boxes_said | tail -n +$(($1 + 1)) | paste -sd '|'; }
+
+# tops_session: the game, run as the unprivileged user when the test is root (for whom
+# read-only files are writable), in a folder of its own, waiting.
+tops_session() {
+  fresh_game_dir
+  good_tops > "$game/Tops.dat"
+  if [ ${#as_user[@]} -gt 0 ]; then chown -R nobody "$game"; E2E_RUN_AS=("${as_user[@]}"); fi
+  start_game "$game"
+  E2E_RUN_AS=()
+  answer_boxes
+  win=$(wait_window "$main_title" 10) || fail "Tops.dat rows: no main window"
+  watch_status_bar
+}
+
+# tops_row NAME SETUP EXPECT: SETUP writes Tops.dat, the top list is opened from the menu.
+# EXPECT "list": it shows and OK saves it. Otherwise EXPECT is the box's text (a pattern);
+# the file is left as it was.
+tops_row() {
+  local name=$1 setup=$2 expect=$3 before n id got
+  chmod -R u+rwX "$game"
+  rm -rf "$game/Tops.dat"
+  (cd "$game" && eval "$setup") || fail "$name: could not make the input"
+  [ ${#as_user[@]} -eq 0 ] || chown -R nobody "$game"
+  before=$(fingerprint)
+  n=$(boxes_said | wc -l)
+  key "$win" alt+g
+  sleep 0.4
+  xdotool key t   # せいせき
+  id=$(wait_for_any "^TopList Dialog\$|$box_title") || fail "$name: neither the list nor a box"
+  if [ "$(xdotool getwindowname "$id")" = "TopList Dialog" ]; then
+    [ "$expect" = list ] || fail "$name: the list showed, expected the box '$expect'"
+    key "$id" Return
+    sleep 0.5
+    answer_boxes
+    [ -z "$(new_boxes "$n")" ] || fail "$name: saving the list said '$(new_boxes "$n")'"
+  else
+    answer_boxes
+    got=$(new_boxes "$n")
+    # shellcheck disable=SC2053
+    [[ $got == $expect ]] || fail "$name: the box said '$got', expected '$expect'"
+    [ "$(fingerprint)" = "$before" ] || fail "$name: Tops.dat changed"
+  fi
+  game_running || fail "$name: the game ended"
+  expect_state waiting
+  echo "ok: $name"
+}
+
+# record_row NAME SETUP EXPECT: SETUP makes Tops.dat unwritable, a game is ended from the
+# menu and the name prompt answered: the save fails with the box EXPECT, the file is as it
+# was, and the game waits again.
+record_row() {
+  local name=$1 setup=$2 expect=$3 before n id
+  rm -rf "$game/Tops.dat"
+  good_tops > "$game/Tops.dat"
+  [ ${#as_user[@]} -eq 0 ] || chown nobody "$game/Tops.dat"
+  (cd "$game" && eval "$setup") || fail "$name: could not make the input"
+  before=$(fingerprint)
+  n=$(boxes_said | wc -l)
+  hold "$win" Return
+  expect_state playing
+  key "$win" alt+g
+  sleep 0.4
+  xdotool key q   # やめる
+  id=$(wait_for_any '^EnterName$') || fail "$name: no name prompt"
+  key "$id" Return
+  sleep 0.5
+  answer_boxes
+  [ "$(new_boxes "$n")" = "$expect" ] || fail "$name: the game said '$(new_boxes "$n")', expected '$expect'"
+  [ "$(fingerprint)" = "$before" ] || fail "$name: Tops.dat changed"
+  chmod -R u+rwX "$game"
+  expect_state waiting 3
+  echo "ok: $name"
+}
+
+lines() { for i in $(seq "$1"); do printf '%05d,97/11/21,p%s\r\n' "$i" "$i"; done; }
+# one_megabyte: the same megabyte of noise on every run.
+one_megabyte() { LC_ALL=C awk 'BEGIN { srand(9); for (i = 0; i < 1048576; i++) printf "%c", int(rand() * 256) }'; }
+
+tops_session
+not_a_number='*は整数ではありません.'
+out_of_range='ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています.'
+tops_row "Tops.dat with 5 lines" 'lines 5 > Tops.dat' "$out_of_range"
+tops_row "Tops.dat with one line" 'lines 1 > Tops.dat' "$out_of_range"
+tops_row "Tops.dat points not a number" '{ lines 10; printf "abc,97/11/21,x\r\n"; } > Tops.dat' "$not_a_number"
+tops_row "Tops.dat points overflowing" '{ lines 10; printf "99999999999,97/11/21,x\r\n"; } > Tops.dat' "$not_a_number"
+tops_row "Tops.dat with NUL bytes" '{ lines 3; printf "\0\0\0"; lines 8; } > Tops.dat' "$out_of_range"
+tops_row "Tops.dat LF only" 'lines 11 | tr -d "\r" > Tops.dat' list
+tops_row "Tops.dat without a last line break" 'lines 11 | head -c -2 > Tops.dat' list
+tops_row "Tops.dat invalid Shift-JIS" '{ lines 9; printf "00010,97/11/21,\x81\x20\xff\xa0\r\n00011,97/11/21,\x82\r\n"; } > Tops.dat' list
+tops_row "Tops.dat 1 MB of noise" 'one_megabyte > Tops.dat' '*'
+tops_row "Tops.dat 100 GB sparse" 'truncate -s 100G Tops.dat' '*'
+tops_row "Tops.dat a directory" 'mkdir Tops.dat' 'ﾌｧｲﾙ Tops.dat は開けません.'
+tops_row "Tops.dat a symbolic link" 'good_tops > kept.dat && ln -s kept.dat Tops.dat' list
+[ -L "$game/Tops.dat" ] || fail "the symbolic link was replaced by a file"
+head -n 1 "$game/kept.dat" | grep -q '^-0001,' || fail "the link's target was not saved sorted"
+
+cannot_save='ﾌｧｲﾙ Tops.dat を作成できません.'
+if [ ${#as_user[@]} -gt 0 ] || [ "$(id -u)" -ne 0 ]; then
+  record_row "Tops.dat read-only" 'chmod 444 Tops.dat' "$cannot_save"
+  record_row "Tops.dat in a read-only folder" 'chmod 555 .' "$cannot_save"
+else
+  echo "skip: read-only Tops.dat (no unprivileged user)"
+fi
+stop_game
+
+# A full disk: a small tmpfs of the test's own, filled up once Tops.dat is on it.
+if [ "$(id -u)" -eq 0 ] && mkdir -p "$E2E_TMP/small" && mount -t tmpfs -o size=64k,mode=0777 tmpfs "$E2E_TMP/small" 2>/dev/null; then
+  trap 'umount "$E2E_TMP/small" 2>/dev/null || true; e2e_cleanup' EXIT
+  game=$E2E_TMP/small/game
+  mkdir -p "$game"
+  ln -s "$good/game.bmp" "$game/game.bmp"
+  ln -s "$good/game.mid" "$game/game.mid"
+  good_tops > "$game/Tops.dat"
+  chown -R nobody "$game"
+  E2E_RUN_AS=("${as_user[@]}")
+  start_game "$game"
+  E2E_RUN_AS=()
+  answer_boxes
+  win=$(wait_window "$main_title" 10) || fail "full disk: no main window"
+  watch_status_bar
+  record_row "Tops.dat on a full disk" 'dd if=/dev/zero of=../fill bs=4k 2>/dev/null || true' "$cannot_save"
+  stop_game
+else
+  echo "skip: Tops.dat on a full disk (needs root to mount a small tmpfs)"
+fi
+
 echo "e2e badinput: 0 failed"

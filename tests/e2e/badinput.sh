@@ -103,12 +103,14 @@ bad_bmp='game.bmp が よめないので できません'
 startup_row "game.bmp missing" 'rm game.bmp' "$no_bmp" ends
 startup_row "game.bmp empty" ': > game.bmp' "$bad_bmp" ends
 startup_row "game.bmp text" 'echo "not a picture" > game.bmp' "$bad_bmp" ends
+startup_row "game.bmp truncated" 'head -c 100000 "$good/game.bmp" > game.bmp' "$bad_bmp" ends
+startup_row "game.bmp a FIFO" 'rm game.bmp && mkfifo game.bmp' "$bad_bmp" ends
 startup_row "game.bmp a directory" 'rm game.bmp && mkdir game.bmp' "$bad_bmp" ends
-startup_row "game.bmp a dangling link" 'rm game.bmp && ln -s gone.bmp game.bmp' "$no_bmp" ends
+startup_row "game.bmp a dangling link" 'rm game.bmp && ln -s gone.bmp game.bmp' "$bad_bmp" ends
 startup_row "game.bmp unreadable" 'chmod 000 game.bmp' "$bad_bmp" ends user
 startup_row "game.bmp claims 100000 x 100000" \
   'printf "\xa0\x86\x01\x00\xa0\x86\x01\x00" | dd of=game.bmp bs=1 seek=18 conv=notrunc 2>/dev/null' "$bad_bmp" ends
-startup_row "game.bmp a PNG renamed" 'convert "$good/game.bmp" png:game.bmp' "" runs
+startup_row "game.bmp a PNG renamed" 'convert "$good/game.bmp" png:game.bmp' "$bad_bmp" ends
 startup_row "game.bmp 1 bit" 'variant 1/0 -monochrome BMP3:game.bmp' "" runs
 startup_row "game.bmp 4 bits" 'variant 4/0 -colors 16 -type palette BMP3:game.bmp' "" runs
 startup_row "game.bmp 8 bits" 'variant 8/0 -colors 256 -type palette -compress none BMP3:game.bmp' "" runs
@@ -134,7 +136,9 @@ thousand_tracks() {
   printf 'MThd\0\0\0\6\0\1\3\xe8\0\x60'
   for _ in $(seq 1000); do printf 'MTrk\0\0\0\4\0\xff\x2f\0'; done
 }
-startup_row "game.mid with 1,000 tracks" 'thousand_tracks > game.mid' "game.mid の MIDI データが こわれています." runs
+startup_row "game.mid with 1,000 tracks" 'thousand_tracks > game.mid' "game.mid の MIDI データの形式には 対応していません." runs
+startup_row "game.mid zero division" 'printf "MThd\0\0\0\6\0\0\0\1\0\0MTrk\0\0\0\4\0\xff\x2f\0" > game.mid' \
+  "game.mid の MIDI データが こわれています." runs
 
 # ---- Tops.dat: one game for all rows, the list opened from the menu or a game ended ------
 
@@ -251,7 +255,8 @@ tops_row "Tops.dat LF only" 'lines 11 | tr -d "\r" > Tops.dat' list
 tops_row "Tops.dat without a last line break" 'lines 11 | head -c -2 > Tops.dat' list
 tops_row "Tops.dat invalid Shift-JIS" '{ lines 9; printf "00010,97/11/21,\x81\x20\xff\xa0\r\n00011,97/11/21,\x82\r\n"; } > Tops.dat' list
 tops_row "Tops.dat 1 MB of noise" 'one_megabyte > Tops.dat' '*'
-tops_row "Tops.dat 100 GB sparse" 'truncate -s 100G Tops.dat' '*'
+tops_row "Tops.dat 100 GB sparse" 'truncate -s 100G Tops.dat' 'ﾌｧｲﾙ Tops.dat は大きすぎて開けません.'
+tops_row "Tops.dat a FIFO" 'mkfifo Tops.dat' 'ﾌｧｲﾙ Tops.dat は開けません.'
 tops_row "Tops.dat a directory" 'mkdir Tops.dat' 'ﾌｧｲﾙ Tops.dat は開けません.'
 tops_row "Tops.dat a symbolic link" 'good_tops > kept.dat && ln -s kept.dat Tops.dat' list
 [ -L "$game/Tops.dat" ] || fail "the symbolic link was replaced by a file"

@@ -40,8 +40,9 @@ fail() {
 
 start_xvfb() {
   # Xvfb picks a free display itself and writes its number once it is ready, so runs
-  # side by side (or another X server on this machine) never share a display.
-  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+  # side by side (or another X server on this machine) never share a display. It never
+  # resets: a reset, after the last client has gone, refuses the next game for a moment.
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" >/dev/null 2>&1 &
   E2E_XVFB=$!
   for _ in $(seq 100); do
     if [ -s "$E2E_TMP/display" ]; then

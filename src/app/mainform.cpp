@@ -424,6 +424,13 @@ void TMainForm::keyReleaseEvent(QKeyEvent* event)
     QMainWindow::keyReleaseEvent(event);
 }
 
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        Guarded([this] { game_->FormDeactivate(); }, PostErrorBox);
+}
+
 void TMainForm::KS1Click()
 {
     Guarded([this] { game_->KS1Click(); }, PostErrorBox);

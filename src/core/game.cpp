@@ -142,6 +142,12 @@ void Game::FormKeyUp(std::uint16_t key, unsigned shift)
     ApplyKey(key, shift, false);
 }
 
+void Game::FormDeactivate()
+{
+    g_.UpFlag = g_.DownFlag = g_.LeftFlag = g_.RightFlag = false;
+    g_.ShiftFlag = false;
+}
+
 void Game::KS1Click()
 {
     if (state_ == GameState::Waiting)

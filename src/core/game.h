@@ -113,6 +113,9 @@ public:
     // --- keyboard ----------------------------------------------------------------
     void FormKeyDown(std::uint16_t key, unsigned shift);
     void FormKeyUp(std::uint16_t key, unsigned shift);
+    // The window lost the keyboard: a key released elsewhere never comes back up here,
+    // so no arrow and no Shift counts as held any more. Requests stay for the next tick.
+    void FormDeactivate();
 
     // --- menu commands that touch the rules --------------------------------------
     void KS1Click();                 // start, only while waiting

@@ -130,6 +130,20 @@ TEST_F(PlayerTest, ShiftShowsThePoseStandingButNotWalking)
     }
 }
 
+TEST_F(PlayerTest, KeysHeldWhenTheWindowLosesTheKeyboardAreLetGo_HeWalkedOnForever)
+{
+    r.game.SetState(GameState::Playing);
+    Hold({vk::Right, vk::Up});
+    r.game.FormKeyDown(vk::Return, ssShift);
+    r.game.FormDeactivate();
+    const std::int32_t x = r.Player().X, y = r.Player().Y;
+    Move(1);
+    EXPECT_EQ(r.Player().X, x);
+    EXPECT_EQ(r.Player().Y, y);
+    EXPECT_FALSE(r.game.G().ShiftFlag);
+    EXPECT_TRUE(r.game.G().StartRequest);  // the next tick still takes it
+}
+
 TEST_F(PlayerTest, EatPoseLastsUntilTheTicksReachAMultipleOfFour)
 {
     r.game.SetState(GameState::Playing);

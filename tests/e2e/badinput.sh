@@ -271,6 +271,86 @@ else
 fi
 stop_game
 
+# ---- keys: one game for all rows ----------------------------------------------------------
+
+# still_stands [TILE]: ぽっけ, standing as TILE (64: facing right), is at the same place in
+# two screenshots half a second apart, so no key is left held inside the game.
+still_stands() {
+  local xa ya xb yb
+  read -r xa ya _ < <(find_sprite "$E2E_TMP/k1.png" "${1:-64}" 1 whole)
+  sleep 0.5
+  read -r xb yb _ < <(find_sprite "$E2E_TMP/k2.png" "${1:-64}" 1 whole)
+  [ "$xa" -ge 0 ] && [ "$xa" = "$xb" ] && [ "$ya" = "$yb" ]
+}
+
+# keys_row NAME ACTION: ACTION types at the playing game; afterwards it still runs, has
+# said nothing, pauses, lets ぽっけ walk right and stand again once the key is up (the
+# items stand still while paused, so none is eaten or covers him), and plays on.
+keys_row() {
+  local name=$1 action=$2 n
+  n=$(boxes_said | wc -l)
+  eval "$action"
+  sleep 0.3
+  game_running || fail "$name: the game ended"
+  [ -z "$(new_boxes "$n")" ] || fail "$name: the game said '$(new_boxes "$n")'"
+  hold "$win" Escape
+  state_is paused || { hold "$win" Return; hold "$win" Escape; }
+  expect_state paused
+  hold "$win" Right 0.3
+  still_stands || fail "$name: ぽっけ does not stand still with no key held"
+  hold "$win" Return
+  expect_state playing
+  echo "ok: $name"
+}
+
+fresh_game_dir
+E2E_SHEET=$game/game.bmp
+start_game "$game"
+answer_boxes
+win=$(wait_window "$main_title" 10) || fail "key rows: no main window"
+watch_status_bar
+hold "$win" Return
+expect_state playing
+
+# Every key a child can reach, except F10, which opens the menu bar.
+every_key=(Left Right Up Down Return Escape Shift_L Control_L space Tab BackSpace Home End Prior Next Insert Delete
+  F1 F2 F3 F4 F5 F6 F7 F8 F9 F11 F12 a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9)
+keys_row "every key at once" 'xdotool windowfocus --sync "$win"; xdotool keydown "${every_key[@]}"; sleep 0.5; xdotool keyup "${every_key[@]}"'
+# 1,000 key events a second for ten seconds: 500 presses and releases of the arrows per
+# xdotool call, as fast as it goes.
+flood() {
+  local burst=() end=$((SECONDS + 10)) count=0
+  for _ in $(seq 125); do burst+=(Left Up Right Down); done
+  xdotool windowfocus --sync "$win"
+  while [ "$SECONDS" -lt "$end" ]; do
+    xdotool key --delay 0 "${burst[@]}"
+    count=$((count + 1000))
+  done
+  echo "($count key events in ten seconds)"
+}
+keys_row "1,000 key events a second for ten seconds" flood
+# Focus lost while a key is held: the help window takes the keyboard while Left is down,
+# the key comes up there, and the game must not go on walking (72: standing facing left).
+focus_lost() {
+  hold "$win" Escape   # paused: the items stand still and none is eaten
+  xdotool windowfocus --sync "$win"
+  xdotool keydown Left
+  sleep 0.3
+  key "$win" alt+h
+  sleep 0.4
+  xdotool key k   # そうさのしかた
+  help=$(wait_window '^へるぷ$' 5) || fail "no help window"
+  xdotool windowfocus --sync "$help"
+  xdotool keyup Left
+  key "$help" Return
+  sleep 0.2
+  still_stands 72 || fail "ぽっけ walks on after the keyboard went elsewhere with a key held"
+  hold "$win" Return
+}
+keys_row "focus lost while a key is held" focus_lost
+stop_game
+
+
 # A full disk: a small tmpfs of the test's own, filled up once Tops.dat is on it.
 if [ "$(id -u)" -eq 0 ] && mkdir -p "$E2E_TMP/small" && mount -t tmpfs -o size=64k,mode=0777 tmpfs "$E2E_TMP/small" 2>/dev/null; then
   trap 'umount "$E2E_TMP/small" 2>/dev/null || true; e2e_cleanup' EXIT

@@ -5,4 +5,4 @@ cd "$(dirname "$0")"
 scripts/install-deps
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target porimogu game_bmp game_mid
-exec build/porimogu-run
+exec build/porimogu-run "$@"

@@ -1,10 +1,10 @@
-# Fails when a file of the core includes a Qt GUI or widget header or a sound library.
+# Fails when a file of the core includes a Qt GUI or widget header, a sound library or SDL.
 file(GLOB _files ${DIR}/*.h ${DIR}/*.cpp)
 set(_bad "")
 foreach(_f IN LISTS _files)
   file(STRINGS ${_f} _lines REGEX "^[ \t]*#[ \t]*include")
   foreach(_l IN LISTS _lines)
-    if(_l MATCHES "Qt(Gui|Widgets|Multimedia)|<Q(Widget|Application|Image|Pixmap|Painter|Color|Font|Dialog|MainWindow|GuiApplication)|fluidsynth|canberra")
+    if(_l MATCHES "Qt(Gui|Widgets|Multimedia)|<Q(Widget|Application|Image|Pixmap|Painter|Color|Font|Dialog|MainWindow|GuiApplication)|fluidsynth|canberra|SDL")
       list(APPEND _bad "${_f}: ${_l}")
     endif()
   endforeach()

@@ -118,10 +118,18 @@ void TGauge::SetBackColor(const QColor& v)
     RepaintNow();
 }
 
+void TGauge::SetScale(int factor)
+{
+    if (factor < 1 || factor == scale_)
+        return;
+    scale_ = factor;
+    update();
+}
+
 QImage TGauge::RenderImage() const
 {
-    const int W = width();
-    const int H = height();
+    const int W = width() / scale_;
+    const int H = height() / scale_;
     if (W <= 0 || H <= 0)
         return {};
 
@@ -164,6 +172,8 @@ QImage TGauge::RenderImage() const
             QPainter p(&mask);
             // Whole-pixel glyphs: a text pixel inverts the colour under it exactly.
             QFont f = font();
+            if (scale_ > 1 && f.pixelSize() > 0)
+                f.setPixelSize(f.pixelSize() / scale_);
             f.setStyleStrategy(QFont::NoAntialias);
             p.setFont(f);
             p.setPen(Qt::white);
@@ -187,7 +197,11 @@ QImage TGauge::RenderImage() const
 void TGauge::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(0, 0, RenderImage());
+    const QImage image = RenderImage();
+    if (scale_ == 1 || image.isNull())
+        p.drawImage(0, 0, image);
+    else
+        p.drawImage(0, 0, image.scaled(image.size() * scale_, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 } // namespace porimogu

@@ -51,8 +51,14 @@ public:
     // The truncated percentage of Progress within MinValue..MaxValue; 0 for an empty range.
     int FilledPercent() const;
 
-    // The control's picture at its current size, exactly as it is painted (RGB32).
+    // The control's picture at its size divided by Scale(), as painted at factor 1 (RGB32).
     QImage RenderImage() const;
+
+    // The control is shown `factor` times larger, each pixel of its picture as a
+    // factor x factor square; its font is that of the larger size, its picture is drawn
+    // with the font divided back. The owner sizes it.
+    void SetScale(int factor);
+    int Scale() const { return scale_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,6 +73,7 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     QColor foreColor_ = Qt::black;
     QColor backColor_ = Qt::white;
+    int scale_ = 1;
 };
 
 } // namespace porimogu

@@ -1,5 +1,6 @@
 // Starts the game: seed from the clock, the main window and its three dialogs, the
-// message loop; at the end the window's clean-up stops the music.
+// message loop; at the end the window's clean-up stops the music. --fullscreen opens
+// the window in full screen.
 #include "aboutbox.h"
 #include "display.h"
 #include "helpbox.h"
@@ -9,6 +10,7 @@
 #include "topdlg.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QStringList>
 
@@ -49,6 +51,15 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // An unknown option is said on stderr and ends the program before any window.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("ぽっけの ぽりもぐ ゲーム"));
+    parser.addHelpOption();
+    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
+                                        QStringLiteral("Start in full screen (F11 switches)."));
+    parser.addOption(fullScreen);
+    parser.process(app);
+
     porimogu::Random clock;
     clock.SeedFromClock();
 
@@ -60,7 +71,10 @@ int main(int argc, char** argv)
         porimogu::TopDlg = new porimogu::TTopDlg(&form);
         form.SetDialogs(porimogu::AboutBox, porimogu::HelpBox, porimogu::TopDlg);
         if (!form.CloseRequested() && !porimogu::TerminationRequested()) {
-            form.show();
+            if (parser.isSet(fullScreen))
+                form.SetFullScreen(true);
+            else
+                form.show();
             form.activateWindow();
             form.setFocus();
             result = QApplication::exec();

@@ -2,11 +2,13 @@
 
 #include "aboutbox.h"
 #include "formutil.h"
+#include "gamepads.h"
 #include "gauge.h"
 #include "helpbox.h"
 #include "keys.h"
 #include "mediaplayer.h"
 #include "msgbox.h"
+#include "padinput.h"
 #include "sheetfile.h"
 #include "sound.h"
 #include "statuspanel.h"
@@ -17,13 +19,17 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QPushButton>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 
 namespace porimogu {
@@ -51,7 +57,15 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
+constexpr int kPanelHeight = 32;
+// Controllers are read this often; a frame tick is 2 ms at the fastest, 40 ms as a rule.
+constexpr int kPadPollMs = 10;
 } // namespace
+
+int WholeScale(QSize area)
+{
+    return std::max(1, std::min(area.width() / kClientWidth, area.height() / kClientHeight));
+}
 
 TPlayField::TPlayField(const FrameBuffers& buffers, QWidget* parent) : QWidget(parent), buffers_(buffers)
 {
@@ -61,16 +75,36 @@ TPlayField::TPlayField(const FrameBuffers& buffers, QWidget* parent) : QWidget(p
     setFixedSize(kVisibleWidth, kVisibleHeight);
 }
 
+void TPlayField::SetScale(int factor)
+{
+    if (factor < 1 || factor == scale_)
+        return;
+    scale_ = factor;
+    setFixedSize(kVisibleWidth * factor, kVisibleHeight * factor);
+    update();
+}
+
 void TPlayField::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    if (buffers_.Front().isNull()) {
+    const QImage& front = buffers_.Front();
+    if (front.isNull()) {
         p.fillRect(rect(), palette().color(QPalette::Window));
         return;
     }
     // A frame tick asks for the changed parts only; an expose asks for what it uncovered.
-    for (const QRect& r : event->region())
-        p.drawImage(r.topLeft(), buffers_.Front(), r);
+    const int k = scale_;
+    for (const QRect& r : event->region()) {
+        if (k == 1) {
+            p.drawImage(r.topLeft(), front, r);
+            continue;
+        }
+        // The image pixels under the part, each drawn as a k x k square: without smooth
+        // transformation the painter samples the nearest pixel, so every step is hard.
+        const QRect source = QRect(QPoint(r.left() / k, r.top() / k), QPoint(r.right() / k, r.bottom() / k))
+                                 .intersected(front.rect());
+        p.drawImage(QRect(source.topLeft() * k, source.size() * k), front, source);
+    }
 }
 
 void TPlayField::ShowChanged(std::span<const QRect> rects)
@@ -84,7 +118,7 @@ void TPlayField::ShowChanged(std::span<const QRect> rects)
         QRect all;
         for (const QRect& r : rects)
             all |= r;
-        update(all);
+        update(QRect(all.topLeft() * scale_, all.size() * scale_));
         return;
     }
     std::size_t n = 0;
@@ -105,15 +139,24 @@ void TPlayField::ShowChanged(std::span<const QRect> rects)
             }
         }
     }
+    // In front-image pixels; the widget may show them larger.
     for (std::size_t i = 0; i < n; ++i)
-        update(merged[i]);
+        update(QRect(merged[i].topLeft() * scale_, merged[i].size() * scale_));
 }
 
 void TBevel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     QRect r = rect();
-    DrawBevel(p, r, false, palette().color(QPalette::Light), palette().color(QPalette::Dark), 1);
+    DrawBevel(p, r, false, palette().color(QPalette::Light), palette().color(QPalette::Dark), lineWidth_);
+}
+
+void TBevel::SetLineWidth(int width)
+{
+    if (width < 1 || width == lineWidth_)
+        return;
+    lineWidth_ = width;
+    update();
 }
 
 TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
@@ -138,15 +181,37 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     client_ = new QWidget(this);
     client_->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(client_);
-    Bevel1 = new TBevel(client_);
+    QPalette black = client_->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    client_->setPalette(black);
+    stage_ = new QWidget(client_);
+    stage_->setObjectName(QStringLiteral("Stage"));
+    stage_->setFocusPolicy(Qt::NoFocus);
+    // The client area keeps the window's own colour around the frame and the bar.
+    QPalette own = stage_->palette();
+    own.setColor(QPalette::Window, palette().color(QPalette::Window));
+    stage_->setPalette(own);
+    Bevel1 = new TBevel(stage_);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setCursor(Qt::IBeamCursor);
-    PlayField = new TPlayField(buffers_, client_);
+    PlayField = new TPlayField(buffers_, stage_);
     PlayField->setCursor(Qt::IBeamCursor);
     PlayField->move(kPlayFieldLeft, kPlayFieldTop);
-    Panel1 = new TStatusPanel(client_);
+    Panel1 = new TStatusPanel(stage_);
     buffers_.SetPresenter([this](std::span<const QRect> rects) { PlayField->ShowChanged(rects); });
     BuildMenu();
+
+    QuitHint = new QLabel(QStringLiteral("もういちど おすと おわります"), client_);
+    QuitHint->setObjectName(QStringLiteral("QuitHint"));
+    QuitHint->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QuitHint->setAlignment(Qt::AlignCenter);
+    QuitHint->setAutoFillBackground(true);
+    QuitHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette hint = QuitHint->palette();
+    hint.setColor(QPalette::Window, QColor(255, 255, 0));
+    hint.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    QuitHint->setPalette(hint);
+    QuitHint->hide();
 
     if (options_.sound == nullptr) {
         ownSound_ = std::make_unique<CanberraSound>();
@@ -164,6 +229,7 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     ports.dialogs = this;
     game_ = std::make_unique<Game>(ports);
     game_->Rng().SetSeed(seed);
+    padInput_ = std::make_unique<PadInput>(*game_);
 
     // Both timers run before FormCreate: ticks that arrive while its message boxes are
     // open meet empty buffers, an empty tile sheet and a zero-filled actor table.
@@ -177,9 +243,20 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     Timer2->setTimerType(Qt::PreciseTimer);
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
+    // Controllers are read between the ticks on this thread, like keys.
+    PadTimer = new QTimer(this);
+    PadTimer->setObjectName(QStringLiteral("PadTimer"));
+    PadTimer->setInterval(kPadPollMs);
+    connect(PadTimer, &QTimer::timeout, this, [this] { PollPads(padClock_.elapsed()); });
+    padClock_.start();
     if (options_.startTimers) {
+        if (options_.pads == nullptr) {
+            ownPads_ = std::make_unique<SdlPads>();
+            options_.pads = ownPads_.get();
+        }
         Timer1->start();
         Timer2->start();
+        PadTimer->start();
     }
 
     Guarded([this] { FormCreate(); });
@@ -257,9 +334,31 @@ void TMainForm::SetDialogs(TAboutBox* about, THelpBox* help, TTopDlg* top)
 
 void TMainForm::LayoutClient()
 {
-    // Only the status bar follows the window's size.
-    Bevel1->setGeometry(16, 6, 600, 440);
-    Panel1->setGeometry(0, client_->height() - 32, client_->width(), 32);
+    // In a window only the status bar follows the window's size. In full screen the
+    // client area is shown whole, k times larger, in the middle of black.
+    const bool full = isFullScreen();
+    const int k = full ? WholeScale(client_->size()) : 1;
+    const QSize size(kClientWidth * k, kClientHeight * k);
+    const QRect stage = full ? QRect(QPoint((client_->width() - size.width()) / 2,
+                                            (client_->height() - size.height()) / 2), size)
+                             : client_->rect();
+    client_->setAutoFillBackground(full);
+    stage_->setAutoFillBackground(full);
+    stage_->setGeometry(stage);
+    Bevel1->SetLineWidth(k);
+    Bevel1->setGeometry(16 * k, 6 * k, 600 * k, 440 * k);
+    PlayField->SetScale(k);
+    PlayField->move(kPlayFieldLeft * k, kPlayFieldTop * k);
+    Panel1->SetScale(k);
+    Panel1->setGeometry(0, stage.height() - kPanelHeight * k, stage.width(), kPanelHeight * k);
+
+    QuitHint->setFont(FormFont(19 * k, true));
+    QuitHint->setMargin(6 * k);
+    QuitHint->setLineWidth(k);
+    QuitHint->adjustSize();
+    const QRect field(stage.topLeft() + PlayField->pos(), PlayField->size());
+    QuitHint->move(field.center() - QuitHint->rect().center());
+    QuitHint->raise();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event)
@@ -267,6 +366,50 @@ void TMainForm::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     if (Panel1)
         LayoutClient();
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && Panel1)
+        LayoutClient();
+}
+
+void TMainForm::SetFullScreen(bool on)
+{
+    if (on == isFullScreen())
+        return;
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+    LayoutClient();
+}
+
+void TMainForm::PollPads(qint64 nowMs)
+{
+    if (!options_.pads)
+        return;
+    Guarded([&] {
+        const PadState held = options_.pads->Read();
+        const bool active = isActiveWindow();
+        const PadInput::Result r = padInput_->Poll(held, active, nowMs);
+        // In the name prompt, the top list and the boxes, A does what Enter does there.
+        if (r.enterPressed && !active) {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w)
+                w = QApplication::activeWindow();
+            if (w && w != this) {
+                for (QPushButton* b : w->findChildren<QPushButton*>()) {
+                    if (b->isDefault() && b->isVisible() && b->isEnabled()) {
+                        b->click();
+                        break;
+                    }
+                }
+            }
+        }
+    });
+    QuitHint->setVisible(padInput_->QuitAsked(nowMs));
 }
 
 void TMainForm::FormCreate()
@@ -399,6 +542,9 @@ void TMainForm::Timer2Timer()
 
 void TMainForm::keyPressEvent(QKeyEvent* event)
 {
+    // F11 sets no flag of the game; it turns full screen on and off.
+    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat())
+        ToggleFullScreen();
     Guarded([&] {
         game_->FormKeyDown(VirtualKeyFor(event->key(), event->modifiers()),
                            ShiftStateFor(event->key(), event->modifiers(), true));

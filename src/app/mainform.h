@@ -5,15 +5,19 @@
 #include "framebuffers.h"
 #include "game.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTimer;
 
 namespace porimogu {
 
+class PadInput;
+class PadReader;
 class TAboutBox;
 class THelpBox;
 class TMediaPlayer;
@@ -25,18 +29,26 @@ class Sound;
 inline constexpr int kClientWidth = 632;
 inline constexpr int kClientHeight = 486;
 
+// The largest whole factor by which the client area fits into `area`; at least 1.
+int WholeScale(QSize area);
+
 class TPlayField : public QWidget {
     Q_OBJECT
 public:
     TPlayField(const FrameBuffers& buffers, QWidget* parent);
-    // Repaints the given parts of the front image.
+    // Repaints the given parts of the front image (its own coordinates).
     void ShowChanged(std::span<const QRect> rects);
+
+    // Shows the front image `factor` times larger, each pixel a hard-edged square.
+    void SetScale(int factor);
+    int Scale() const { return scale_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const FrameBuffers& buffers_;
+    int scale_ = 1;
 };
 
 // The play field's frame: a lowered box, one pixel of button shadow along the top and
@@ -44,9 +56,14 @@ private:
 class TBevel : public QWidget {
 public:
     explicit TBevel(QWidget* parent) : QWidget(parent) {}
+    // Each line `width` pixels wide, for the frame shown larger.
+    void SetLineWidth(int width);
 
 protected:
     void paintEvent(QPaintEvent*) override;
+
+private:
+    int lineWidth_ = 1;
 };
 
 class TMainForm : public QMainWindow, public Window, public Dialogs {
@@ -59,6 +76,8 @@ public:
         bool startTimers = true;     // tests drive the ticks by hand
         Sound* sound = nullptr;      // null: the desktop's event sounds
         Music* music = nullptr;      // null: the FluidSynth player on game.mid
+        // null: the controllers through SDL, polled while the timers run.
+        PadReader* pads = nullptr;
     };
     TMainForm(std::uint32_t seed, Options options);
     explicit TMainForm(std::uint32_t seed) : TMainForm(seed, Options{}) {}
@@ -81,6 +100,19 @@ public:
     void ShowTopList() override;
     void ShowError(const QString& message) override;
     bool Confirm(const QString& question) override;
+
+    // F11: full screen, where the client area is shown at the largest whole factor
+    // that fits, centred on black; the menu bar stays as it is.
+    void SetFullScreen(bool on);
+    void ToggleFullScreen() { SetFullScreen(!isFullScreen()); }
+    int ClientScale() const { return PlayField->Scale(); }
+
+    // Reads the controllers once and hands what they hold to the game; `nowMs` is the
+    // time on a monotonic clock. In a dialog of the game, Enter (A) presses its
+    // default button.
+    void PollPads(qint64 nowMs);
+    QLabel* QuitHint = nullptr;  // "press again to quit", for a first Escape by controller
+    QTimer* PadTimer = nullptr;
 
     Game& GameRules() { return *game_; }
     FrameBuffers& Buffers() { return buffers_; }
@@ -124,6 +156,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenu();
@@ -136,7 +169,11 @@ private:
     std::unique_ptr<Sound> ownSound_;
     std::unique_ptr<TMediaPlayer> MediaPlayer1;
     std::unique_ptr<Game> game_;
+    std::unique_ptr<PadReader> ownPads_;
+    std::unique_ptr<PadInput> padInput_;
+    QElapsedTimer padClock_;
     QWidget* client_ = nullptr;
+    QWidget* stage_ = nullptr;  // the client area's content, scaled and centred in full screen
     TAboutBox* aboutBox_ = nullptr;
     THelpBox* helpBox_ = nullptr;
     TTopDlg* topDlg_ = nullptr;

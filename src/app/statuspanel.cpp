@@ -8,6 +8,17 @@
 
 namespace porimogu {
 
+namespace {
+// Where the form puts the gauge and the labels, at factor 1.
+constexpr int kGaugeLeft = 8;
+constexpr int kRowTop = 8;
+constexpr int kGaugeWidth = 100;
+constexpr int kGaugeHeight = 19;
+constexpr int kLabel1Left = 112;
+constexpr int kLabel2Left = 232;
+constexpr int kLabel3Left = 384;
+} // namespace
+
 TStatusPanel::TStatusPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel1"));
@@ -23,22 +34,39 @@ TStatusPanel::TStatusPanel(QWidget* parent) : QFrame(parent)
 
     Gauge1 = new TGauge(this);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
-    Gauge1->setGeometry(8, 8, 100, 19);
+    Gauge1->setGeometry(kGaugeLeft, kRowTop, kGaugeWidth, kGaugeHeight);
     Gauge1->SetForeColor(QColor(0, 255, 255));
     // The labels only show text: they never take part in input-method composition.
     const auto makeLabel = [this](const char* name, int x, const QString& text) {
-        QLabel* l = MakeLabel(this, name, x, 8, text);
+        QLabel* l = MakeLabel(this, name, x, kRowTop, text);
         l->setAttribute(Qt::WA_InputMethodEnabled, false);
         return l;
     };
-    Label1 = makeLabel("Label1", 112, QStringLiteral("Time: 80 秒 "));
-    Label2 = makeLabel("Label2", 232, QStringLiteral("Point: 1000 点 "));
+    Label1 = makeLabel("Label1", kLabel1Left, QStringLiteral("Time: 80 秒 "));
+    Label2 = makeLabel("Label2", kLabel2Left, QStringLiteral("Point: 1000 点 "));
     Label2->setAutoFillBackground(true);
     QPalette p2 = Label2->palette();
     p2.setColor(QPalette::Window, pal.color(QPalette::Button));
     Label2->setPalette(p2);
-    Label3 = makeLabel("Label3", 384, QStringLiteral("Label3"));
+    Label3 = makeLabel("Label3", kLabel3Left, QStringLiteral("Label3"));
     Label3->setAutoFillBackground(true);
+}
+
+void TStatusPanel::SetScale(int factor)
+{
+    if (factor < 1 || factor == scale_)
+        return;
+    scale_ = factor;
+    const int k = factor;
+    setFixedHeight(32 * k);
+    setLineWidth(k);
+    setFont(FormFont(19 * k, true));
+    Gauge1->SetScale(k);
+    Gauge1->setGeometry(kGaugeLeft * k, kRowTop * k, kGaugeWidth * k, kGaugeHeight * k);
+    for (auto [label, left] : {std::pair{Label1, kLabel1Left}, {Label2, kLabel2Left}, {Label3, kLabel3Left}}) {
+        label->move(left * k, kRowTop * k);
+        label->adjustSize();
+    }
 }
 
 void TStatusPanel::SetLabelText(QLabel* label, const QString& text)

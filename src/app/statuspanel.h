@@ -29,6 +29,11 @@ public:
     void ShowState(GameState state) override;
     void SetGaugeProgress(std::int32_t value) override;
 
+    // Lays the bar out and draws it `factor` times larger: fonts, positions and frame;
+    // the gauge's pixels are scaled exactly. The owner sets the panel's own geometry.
+    void SetScale(int factor);
+    int Scale() const { return scale_; }
+
 private:
     void SetLabelText(QLabel* label, const QString& text);
     void SetLabelColour(QLabel* label, const QColor& colour);
@@ -40,6 +45,7 @@ private:
     std::int32_t label1Value_ = 0;
     std::optional<std::int32_t> pointsShown_;
     std::optional<GameState> stateShown_;
+    int scale_ = 1;
 };
 
 } // namespace porimogu

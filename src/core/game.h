@@ -47,6 +47,7 @@ inline constexpr std::int32_t kTreatImage = 102;
 
 // Virtual-key codes the game reacts to.
 namespace vk {
+inline constexpr std::uint16_t Shift = 16;
 inline constexpr std::uint16_t Return = 13;
 inline constexpr std::uint16_t Escape = 27;
 inline constexpr std::uint16_t Left = 37;

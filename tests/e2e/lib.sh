@@ -131,11 +131,12 @@ new_game_dir() {
   E2E_SHEET=$game/game.bmp
 }
 
-# start_game DIR: runs the game in DIR on the test's sound server (none unless
+# start_game DIR [OPTION...]: runs the game in DIR on the test's sound server (none unless
 # start_pulse ran); what it prints goes to $E2E_TMP/game.log.
 start_game() {
-  (cd "$1" && exec "${E2E_RUN_AS[@]}" env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb \
-    "$E2E_GAME" >"$E2E_TMP/game.log" 2>&1) &
+  local dir=$1; shift
+  (cd "$dir" && exec "${E2E_RUN_AS[@]}" env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb \
+    "$E2E_GAME" "$@" >"$E2E_TMP/game.log" 2>&1) &
   E2E_PID=$!
 }
 
@@ -303,10 +304,10 @@ dismiss_startup_boxes() {
   done
 }
 
-# open_game: starts the game in `game`, answers the start-up boxes and sets `win` to the
-# main window.
+# open_game [OPTION...]: starts the game in `game`, answers the start-up boxes and sets
+# `win` to the main window.
 open_game() {
-  start_game "$game"
+  start_game "$game" "$@"
   dismiss_startup_boxes
   win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
 }

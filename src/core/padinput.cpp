@@ -1,0 +1,75 @@
+#include "padinput.h"
+
+#include "game.h"
+
+namespace porimogu {
+
+bool PadInput::QuitAsked(std::int64_t nowMs) const
+{
+    return quitAsked_ && nowMs - quitAskedAt_ < kQuitConfirmMs;
+}
+
+void PadInput::Send(std::uint16_t key, bool down, bool& sentFlag)
+{
+    sentFlag = down;
+    // Every event carries the controller's own Shift, as a key event the keyboard's.
+    const unsigned shift = sent_.Shift ? ssShift : 0u;
+    if (down)
+        game_.FormKeyDown(key, shift);
+    else
+        game_.FormKeyUp(key, shift);
+}
+
+PadInput::Result PadInput::Poll(const PadState& now, bool active, std::int64_t nowMs)
+{
+    Result r;
+    r.enterPressed = now.Enter && !raw_.Enter;
+    const bool escapePressed = now.Escape && !raw_.Escape;
+    const bool shiftPressed = now.Shift && !raw_.Shift;
+    raw_ = now;
+    // The question lapses after its time, and once a game runs.
+    const GameState state = game_.State();
+    if (!QuitAsked(nowMs) || state == GameState::Playing || state == GameState::Paused)
+        quitAsked_ = false;
+    if (!active)
+        return r;
+
+    struct Input {
+        bool PadState::*flag;
+        std::uint16_t key;
+    };
+    static constexpr Input kDirections[] = {
+        {&PadState::Up, vk::Up}, {&PadState::Down, vk::Down},
+        {&PadState::Left, vk::Left}, {&PadState::Right, vk::Right},
+    };
+    static constexpr Input kAll[] = {
+        {&PadState::Shift, vk::Shift}, {&PadState::Up, vk::Up}, {&PadState::Down, vk::Down},
+        {&PadState::Left, vk::Left}, {&PadState::Right, vk::Right},
+        {&PadState::Enter, vk::Return}, {&PadState::Escape, vk::Escape},
+    };
+
+    // Releases first, Shift's before the others, so that they carry the new Shift.
+    for (const Input& in : kAll)
+        if (!(now.*in.flag) && sent_.*in.flag)
+            Send(in.key, false, sent_.*in.flag);
+
+    if (shiftPressed)
+        Send(vk::Shift, true, sent_.Shift);
+    for (const Input& d : kDirections)
+        if (now.*d.flag)
+            Send(d.key, true, sent_.*d.flag);
+    if (r.enterPressed)
+        Send(vk::Return, true, sent_.Enter);
+    if (escapePressed) {
+        if ((state == GameState::Waiting || state == GameState::Over) && !quitAsked_) {
+            quitAsked_ = true;
+            quitAskedAt_ = nowMs;
+        } else {
+            quitAsked_ = false;
+            Send(vk::Escape, true, sent_.Escape);
+        }
+    }
+    return r;
+}
+
+} // namespace porimogu

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Full screen on a 1920 x 1080 screen under a real window manager: the client area is
+# shown twice as large in hard 2-pixel steps, centred on black, the gauge doubled pixel
+# for pixel; the name prompt at the end of a game opens on top and takes the typed name;
+# F11 goes back to the window.
+source "$(dirname "$0")/lib.sh"
+E2E_SCREEN=1920x1080
+E2E_WM=openbox
+start_xvfb
+
+new_game_dir
+# A top list whose tenth place is below zero, so that a game of 0 points enters it.
+{
+  printf '00000,97/11/21,NewPlayer\r\n'
+  printf -- '-0001,97/11/21,low\r\n'
+  for p in 00200 00300 00400 00500 00600 00700 00800 00900 01000; do
+    printf '%s,97/11/21,p%s\r\n' "$p" "$p"
+  done
+} > "$game/Tops.dat"
+
+open_game --fullscreen
+sleep 1
+shot "$E2E_TMP/full.png"
+read -r menu left top width height fieldMixed floor gaugeMixed aqua \
+  < <("$E2E_PROBE" scaled "$E2E_TMP/full.png" "$E2E_SHEET" 2)
+echo "menu $menu, client at $left,$top size ${width}x$height; mixed squares $fieldMixed/$gaugeMixed; floor $floor; aqua $aqua"
+[ "$width" -eq 1264 ] && [ "$height" -eq 972 ] || fail "client area not 2 x 632 x 486 (${width}x$height)"
+[ "$left" -eq 328 ] || fail "client area not centred across ($left)"
+below=$((1080 - top - height)); above=$((top - menu))
+[ $((above - below)) -ge -1 ] && [ $((above - below)) -le 1 ] || fail "client area not centred down ($above above, $below below)"
+[ "$fieldMixed" -eq 0 ] || fail "play field not in hard 2-pixel steps ($fieldMixed squares mixed)"
+[ "$floor" -gt 500 ] || fail "floor tiles not shown doubled ($floor)"
+[ "$gaugeMixed" -eq 0 ] || fail "gauge pixels not exactly doubled ($gaugeMixed squares mixed)"
+[ "$aqua" -gt 2000 ] || fail "gauge bar not shown ($aqua aqua pixels)"
+
+# A game ended through the menu: the name prompt opens over the full screen.
+hold "$win" Return
+sleep 0.5
+key "$win" alt+g
+sleep 0.3
+xdotool key q
+name=$(wait_window '^EnterName$' 12) || fail "no name prompt after the game ended"
+sleep 0.5
+[ "$(xdotool getactivewindow)" = "$name" ] || fail "the name prompt does not have the keyboard"
+# Where the prompt's client area is on the screen (xwininfo reads it right under a
+# reparenting window manager).
+read -r X Y WIDTH HEIGHT < <(xwininfo -id "$name" | awk '
+  /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+  /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}')
+shot "$E2E_TMP/prompt.png"
+share=$("$E2E_PROBE" floorshare "$E2E_TMP/prompt.png" "$E2E_SHEET" "$X,$Y,$WIDTH,$HEIGHT")
+[ "$share" -lt 10 ] || fail "the name prompt is hidden behind the game ($share% floor where it should be)"
+cx=$((X + WIDTH / 2)); cy=$((Y + HEIGHT / 2))
+[ $((cx - 960)) -ge -40 ] && [ $((cx - 960)) -le 40 ] && [ $((cy - 540)) -ge -40 ] && [ $((cy - 540)) -le 40 ] \
+  || fail "the name prompt is not centred ($cx,$cy)"
+xdotool key ctrl+a BackSpace
+xdotool type --delay 80 'ぜんabc'
+sleep 0.3
+xdotool key Return
+top=$(wait_window '^TopList Dialog$' 5) || fail "no top list after the name"
+sleep 0.3
+key "$top" Return
+sleep 0.5
+iconv -f CP932 -t UTF-8 "$game/Tops.dat" | grep -q ',ぜんabc'$'\r''$' || fail "the typed name is not in Tops.dat"
+[ "$(xdotool getactivewindow)" = "$win" ] || fail "the game did not get the keyboard back"
+
+# F11 leaves full screen; the window is its own size again.
+key "$win" F11
+sleep 1
+WIDTH=$(xwininfo -id "$win" | awk '/^ *Width:/ {print $NF}')
+[ "$WIDTH" -lt 1000 ] || fail "F11 did not leave full screen ($WIDTH wide)"
+hold "$win" Escape
+wait_exit 2 || fail "Escape while waiting did not end the game"
+echo "e2e fullscreen: 0 failed"

@@ -1,10 +1,13 @@
 #pragma once
 // What the shell's tests share: a tile sheet whose every tile is a colour of its own,
-// ports that stay quiet or keep a record, and a scratch working directory.
+// ports that stay quiet or keep a record, a scratch working directory, and a main
+// window that opens no device and runs no timer.
+#include "mainform.h"
 #include "ports.h"
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -57,5 +60,27 @@ private:
     QTemporaryDir dir_;
     QString old_;
 };
+
+// game.bmp (the synthetic sheet) and an empty game.mid in the working directory, so that
+// a main window starts without a message box. False when either cannot be written.
+inline bool WriteGameFiles()
+{
+    QFile mid(QStringLiteral("game.mid"));
+    return SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP") && mid.open(QIODevice::WriteOnly);
+}
+
+// A main window whose ticks the test runs by hand; it opens no music, and reads only the
+// controllers it is given.
+inline std::unique_ptr<TMainForm> MakeQuietForm(std::uint32_t seed, Sound& sound, Music& music,
+                                                PadReader* pads = nullptr)
+{
+    TMainForm::Options o;
+    o.openMusic = false;
+    o.startTimers = false;
+    o.sound = &sound;
+    o.music = &music;
+    o.pads = pads;
+    return std::make_unique<TMainForm>(seed, o);
+}
 
 } // namespace porimogu::testing

@@ -78,17 +78,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.IsValid());
-        ASSERT_TRUE(SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP"));
-        QFile mid(QStringLiteral("game.mid"));
-        ASSERT_TRUE(mid.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(WriteGameFiles());
         ASSERT_TRUE(pads_.Available());
-        TMainForm::Options o;
-        o.openMusic = false;
-        o.startTimers = false;
-        o.sound = &sound_;
-        o.music = &music_;
-        o.pads = &pads_;
-        form_ = std::make_unique<TMainForm>(3u, o);
+        form_ = MakeQuietForm(3u, sound_, music_, &pads_);
         top_ = new TTopDlg(form_.get());
         form_->SetDialogs(nullptr, nullptr, top_);
         form_->show();

@@ -31,15 +31,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.IsValid());
-        ASSERT_TRUE(SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP"));
-        QFile mid(QStringLiteral("game.mid"));
-        ASSERT_TRUE(mid.open(QIODevice::WriteOnly));
-        TMainForm::Options o;
-        o.openMusic = false;
-        o.startTimers = false;
-        o.sound = &sound_;
-        o.music = &music_;
-        form_ = std::make_unique<TMainForm>(5u, o);
+        ASSERT_TRUE(WriteGameFiles());
+        form_ = MakeQuietForm(5u, sound_, music_);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
         form_->Timer1Timer();  // a frame with ぽっけ and the items on the floor

@@ -54,7 +54,7 @@ start_xvfb
 home=$E2E_TMP/home
 mkdir -p "$home"
 (cd / && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM -u PULSE_SERVER HOME="$home" \
-   "$(sed -n 's/^Exec=//p' /usr/share/applications/io.github.porimogu.desktop)" >"$E2E_TMP/game.log" 2>&1) &
+   "$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Exec=//p' /usr/share/applications/io.github.porimogu.desktop)" >"$E2E_TMP/game.log" 2>&1) &
 E2E_PID=$!
 dismiss_startup_boxes
 win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "the installed game's window did not appear"

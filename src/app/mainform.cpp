@@ -368,12 +368,6 @@ void TMainForm::resizeEvent(QResizeEvent* event)
         LayoutClient();
 }
 
-void TMainForm::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && Panel1)
-        LayoutClient();
-}
 
 void TMainForm::SetFullScreen(bool on)
 {
@@ -575,6 +569,8 @@ void TMainForm::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         Guarded([this] { game_->FormDeactivate(); }, PostErrorBox);
+    if (event->type() == QEvent::WindowStateChange && Panel1)
+        LayoutClient();
 }
 
 void TMainForm::KS1Click()

@@ -156,7 +156,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenu();

@@ -1,6 +1,7 @@
 #include "msgbox.h"
 
 #include "formutil.h"
+#include "termination.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -411,7 +412,9 @@ void ShowErrorBox(const QString& message)
     try {
         const QString text = message + QLatin1Char('.');
         LogBoxText(text);
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        // Once the session has told the game to end, nobody is left to press OK: the
+        // failure is only written to the log, so the program still ends.
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || TerminationRequested())
             return;
         QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);

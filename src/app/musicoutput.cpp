@@ -105,17 +105,17 @@ std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, i
                [](pa_context_state_t st) { return PA_CONTEXT_IS_GOOD(st); }))
         return nullptr;
 
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
-    out->stream_ = pa_stream_new(out->context_, "music", &spec, nullptr);
+    const pa_sample_spec sampleFormat{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
+    out->stream_ = pa_stream_new(out->context_, "music", &sampleFormat, nullptr);
     if (!out->stream_)
         return nullptr;
     pa_stream_set_state_callback(out->stream_, &OnStreamState, out.get());
     pa_stream_set_write_callback(out->stream_, &OnWrite, out.get());
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferTime, &spec));
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferTime, &sampleFormat));
     attr.prebuf = static_cast<std::uint32_t>(-1);
-    attr.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(kRequestTime, &spec));
+    attr.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(kRequestTime, &sampleFormat));
     attr.fragsize = static_cast<std::uint32_t>(-1);
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_playback(out->stream_, nullptr, &attr, flags, nullptr, nullptr) < 0)

@@ -82,9 +82,12 @@ startup_row() {
     answer_boxes
     expect_state playing 3
     game_running || fail "$name: the game ended after a new game started"
-    stop_game
   fi
-  [ "$(said)" = "$boxes" ] || fail "$name: the game said '$(said)', expected '$boxes'"
+  # What the game said while it ran: ending it by a signal may log the music's stop too.
+  local told
+  told=$(said)
+  [ "$outcome" = ends ] || stop_game
+  [ "$told" = "$boxes" ] || fail "$name: the game said '$told', expected '$boxes'"
   echo "ok: $name"
 }
 

@@ -63,9 +63,25 @@ std::uint32_t BigEndian(const QByteArray& bytes, qsizetype pos, int count)
     return value;
 }
 
+// End of track, tempo, SMPTE offset, time and key signature: the synthesizer refuses
+// the file when one of them is not of its standard length.
+bool MetaLengthTaken(std::uint8_t type, std::uint32_t length)
+{
+    switch (type) {
+    case 0x2F: return length == 0;
+    case 0x51: return length == 3;
+    case 0x54: return length == 5;
+    case 0x58: return length == 4;
+    case 0x59: return length == 2;
+    default: return true;
+    }
+}
+
 // The events of one track chunk, read as the synthesizer reads them: a data byte where a
 // status is due repeats the last status (of any kind); the end-of-track event ends it.
-bool TrackIsWhole(Reader track)
+// `escapes` is set when the track holds an escape (F7) event, which the synthesizer
+// does not take although the file is well-formed.
+bool TrackIsWhole(Reader track, bool& escapes)
 {
     std::uint8_t status = 0;
     while (!track.AtEnd()) {
@@ -84,13 +100,14 @@ bool TrackIsWhole(Reader track)
             std::uint32_t length = 0;
             if (!track.Byte(type) || !track.VarLen(length))
                 return false;
-            if (type == 0x51 && length != 3)
+            if (!MetaLengthTaken(type, length))
                 return false;
             if (!track.Skip(length))
                 return false;
             if (type == 0x2F)
                 return true;
         } else if (status == 0xF0 || status == 0xF7) {
+            escapes = escapes || status == 0xF7;
             std::uint32_t length = 0;
             if (!track.VarLen(length) || !track.Skip(length))
                 return false;
@@ -124,22 +141,28 @@ MidiFileCheck CheckMidiFile(const QByteArray& bytes)
 
     qsizetype pos = 8 + static_cast<qsizetype>(headerLength);
     std::uint32_t found = 0;
+    bool escapes = false;
     while (found < tracks) {
         if (bytes.size() - pos < 8)
             return MidiFileCheck::Broken;  // tracks announced but not there
         const std::uint32_t length = BigEndian(bytes, pos + 4, 4);
         const bool isTrack = bytes.mid(pos, 4) == "MTrk";
+        // Chunks of other kinds are passed over, but the synthesizer takes a name with a
+        // byte above 127 (before any NUL) for a sign of a corrupt file.
+        for (qsizetype i = pos; i < pos + 4 && bytes[i] != '\0'; ++i)
+            if (static_cast<std::uint8_t>(bytes[i]) > 0x7F)
+                return MidiFileCheck::Broken;
         pos += 8;
         if (length > static_cast<std::uint64_t>(bytes.size() - pos))
             return MidiFileCheck::Broken;
         if (isTrack) {
-            if (!TrackIsWhole(Reader(bytes, pos, pos + static_cast<qsizetype>(length))))
+            if (!TrackIsWhole(Reader(bytes, pos, pos + static_cast<qsizetype>(length)), escapes))
                 return MidiFileCheck::Broken;
             ++found;
         }
         pos += static_cast<qsizetype>(length);
     }
-    if (smpte || tracks > kMaxMidiTracks)
+    if (smpte || escapes || tracks > kMaxMidiTracks)
         return MidiFileCheck::Unsupported;
     return MidiFileCheck::Playable;
 }

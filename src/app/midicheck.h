@@ -5,9 +5,10 @@
 // with 1 to kMaxMidiTracks tracks and a positive ticks-per-quarter-note division, whose
 // every announced track chunk lies whole inside the bytes and holds well-formed events
 // (delta times of at most 4 bytes, a status for every event, meta and system-exclusive
-// lengths inside the chunk, tempo events of 3 bytes).
+// lengths inside the chunk, end-of-track, tempo, SMPTE offset, time and key signature
+// events of their standard lengths).
 // Unsupported: a well-formed file that the synthesizer cannot play: SMPTE time
-// division, or more tracks than it takes.
+// division, escape (F7) events, or more tracks than it takes.
 // Broken: everything else (not a MIDI file, truncated, zero division, no tracks, ...).
 #include <QByteArray>
 

@@ -32,6 +32,7 @@ public:
     // Takes in plug-ins and removals, then says what all pads together hold.
     PadState Read() override;
     int PadCount() const { return static_cast<int>(pads_.size()); }
+    bool AnyPad() const override { return !pads_.empty(); }
 
 private:
     struct Pad {

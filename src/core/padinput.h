@@ -27,6 +27,9 @@ class PadReader {
 public:
     virtual ~PadReader() = default;
     virtual PadState Read() = 0;
+    // False while no pad is plugged in: the caller then only needs to look for one
+    // now and then, not read at full rate.
+    virtual bool AnyPad() const { return true; }
 };
 
 class PadInput {

@@ -274,6 +274,7 @@ TEST_F(GamePadTest, UnpluggingReleasesEverythingItHeldAndPluggingInIsSeen)
     auto pad = std::make_unique<VirtualPad>(true);
     Poll();
     EXPECT_EQ(pads_.PadCount(), 1);
+    EXPECT_EQ(form_->PadTimer->interval(), 10) << "a pad is read at full rate";
     pad->Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
     pad->Button(SDL_CONTROLLER_BUTTON_A, true);
     pad->Button(SDL_CONTROLLER_BUTTON_B, true);
@@ -283,6 +284,7 @@ TEST_F(GamePadTest, UnpluggingReleasesEverythingItHeldAndPluggingInIsSeen)
     pad.reset();
     Poll();
     EXPECT_EQ(pads_.PadCount(), 0);
+    EXPECT_GT(form_->PadTimer->interval(), 10) << "with no pad, SDL is only watched for one";
     EXPECT_FALSE(G().RightFlag || G().StartRequest || G().PauseRequest || G().ShiftFlag);
 
     // A second pad keeps what it holds when another goes.

@@ -138,20 +138,25 @@ MidiFileCheck CheckMidiFile(const QByteArray& bytes)
         || tracks == 0 || division == 0)
         return MidiFileCheck::Broken;
     const bool smpte = (division & 0x8000) != 0;
+    // A longer header is allowed by the format, but the synthesizer takes only six bytes.
+    const bool longHeader = headerLength > 6;
 
     qsizetype pos = 8 + static_cast<qsizetype>(headerLength);
     std::uint32_t found = 0;
     bool escapes = false;
+    bool otherChunks = false;
     while (found < tracks) {
         if (bytes.size() - pos < 8)
             return MidiFileCheck::Broken;  // tracks announced but not there
         const std::uint32_t length = BigEndian(bytes, pos + 4, 4);
         const bool isTrack = bytes.mid(pos, 4) == "MTrk";
-        // Chunks of other kinds are passed over, but the synthesizer takes a name with a
-        // byte above 127 (before any NUL) for a sign of a corrupt file.
+        // Chunks of other kinds are allowed by the format, but the synthesizer loses its
+        // way after one (it loads nothing), and takes a name with a byte above 127
+        // (before any NUL) for a sign of a corrupt file.
         for (qsizetype i = pos; i < pos + 4 && bytes[i] != '\0'; ++i)
             if (static_cast<std::uint8_t>(bytes[i]) > 0x7F)
                 return MidiFileCheck::Broken;
+        otherChunks = otherChunks || !isTrack;
         pos += 8;
         if (length > static_cast<std::uint64_t>(bytes.size() - pos))
             return MidiFileCheck::Broken;
@@ -162,7 +167,7 @@ MidiFileCheck CheckMidiFile(const QByteArray& bytes)
         }
         pos += static_cast<qsizetype>(length);
     }
-    if (smpte || escapes || tracks > kMaxMidiTracks)
+    if (smpte || longHeader || escapes || otherChunks || tracks > kMaxMidiTracks)
         return MidiFileCheck::Unsupported;
     return MidiFileCheck::Playable;
 }

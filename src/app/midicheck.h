@@ -8,7 +8,8 @@
 // lengths inside the chunk, end-of-track, tempo, SMPTE offset, time and key signature
 // events of their standard lengths).
 // Unsupported: a well-formed file that the synthesizer cannot play: SMPTE time
-// division, escape (F7) events, or more tracks than it takes.
+// division, a header longer than 6 bytes, chunks other than tracks among the tracks it
+// reads, escape (F7) events, or more tracks than it takes.
 // Broken: everything else (not a MIDI file, truncated, zero division, no tracks, ...).
 #include <QByteArray>
 

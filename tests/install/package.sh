@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package for real: built by CPack, checked by lintian, installed with apt,
-# started from the game menu's command in a fresh home under a window manager, ended
-# with Escape, and removed again, leaving the player's scores behind.
+# started from the game menu's command in a fresh home under a window manager with a
+# sound server, where a game is played with its music and the session ends it, and
+# removed again, leaving the player's scores behind.
 #
 # It installs into /usr, so it needs root (skipped otherwise), never touches a porimogu
 # the machine already has, waits for any other run of itself, and always removes what
@@ -51,9 +52,10 @@ done
 
 # The menu's command in a fresh home, as a new player starts it.
 start_xvfb
+start_pulse
 home=$E2E_TMP/home
 mkdir -p "$home"
-(cd / && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM -u PULSE_SERVER HOME="$home" \
+(cd / && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" HOME="$home" \
    "$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Exec=//p' /usr/share/applications/io.github.porimogu.desktop)" >"$E2E_TMP/game.log" 2>&1) &
 E2E_PID=$!
 dismiss_startup_boxes
@@ -65,8 +67,13 @@ sleep 0.5
 shot "$E2E_TMP/a.png"
 floor=$("$E2E_PROBE" count "$E2E_TMP/a.png" /usr/share/porimogu/game.bmp 1)
 [ "$floor" -gt 600 ] || fail "the installed game shows no floor ($floor tiles)"
-hold "$win" Escape
-wait_exit 3 || fail "Escape did not end the installed game"
+hold "$win" Return
+expect_music playing
+hold "$win" Escape   # paused
+expect_music silent
+kill -TERM "$E2E_PID"
+wait_exit 3 || fail "the installed game did not end when the session told it to"
+[ -z "$(boxes_said)" ] || fail "the installed game said: $(boxes_said | paste -sd '|')"
 
 data=$home/.local/share/porimogu
 [ "$(ls -A "$data" | tr '\n' ' ')" = "game.bmp game.mid " ] || fail "the data folder holds: $(ls -A "$data")"

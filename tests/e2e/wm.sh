@@ -7,20 +7,18 @@ E2E_WM=openbox
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-# check_window ID WHAT [loose]: framed (a title bar), centred by its outer frame, active.
-# Not held to the centring ("loose"): the start-up box, which on a busy machine now and
-# then settles a few pixels off; everything else is checked for it.
+# check_window ID WHAT: framed (a title bar), centred by its outer frame, active.
 check_window() {
-  local id=$1 what=$2 loose=${3:-} top
+  local id=$1 what=$2 top
   for _ in $(seq 30); do   # the window manager frames a new window a moment after it maps
     top=$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | cut -d, -f3 | tr -d ' ')
     [ -n "$top" ] && [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ] && break
     sleep 0.1
   done
   [ "${top:-0}" -gt 0 ] || fail "$what has no title bar"
-  [ -n "$loose" ] || expect_centred "$id" "$what"
+  expect_centred "$id" "$what"
   [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ] || fail "$what did not get the keyboard"
-  echo "$what: framed, ${loose:+not checked for being }centred, has the keyboard"
+  echo "$what: framed, centred, has the keyboard"
 }
 
 # pokke_x: ぽっけ's left edge on the screen, whichever way he faces (-1 when not seen).
@@ -60,7 +58,7 @@ closed_back() {
   echo "after $1: the game has the keyboard and the arrow keys steer ぽっけ"
 }
 
-# dialog MENU_KEYS ITEM_KEY TITLE WHAT [loose]: opens a dialog through the menu, checks it, closes
+# dialog MENU_KEYS ITEM_KEY TITLE WHAT: opens a dialog through the menu, checks it, closes
 # it with Enter and checks the hand-back.
 dialog() {
   key "$win" "$1"
@@ -68,7 +66,7 @@ dialog() {
   xdotool key "$2"
   local id
   id=$(wait_window "$3" 5) || fail "$4 did not open"
-  check_window "$id" "$4" "${5:-}"
+  check_window "$id" "$4"
   xdotool key Return
   closed_back "$4"
 }
@@ -77,7 +75,7 @@ new_game_dir
 # Without a sound server the music cannot play: the start-up box says so first.
 start_game "$game"
 box=$(wait_window '^porimogu$' 10) || fail "no start-up box about the music"
-check_window "$box" "the start-up box" loose
+check_window "$box" "the start-up box"
 xdotool key Return
 dismiss_startup_boxes
 win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"

@@ -192,7 +192,11 @@ void ScoreList::Sort()
 
 int CompareScoreLines(const QByteArray& a, const QByteArray& b)
 {
-    return ScoreCollator().compare(FromShiftJis(a), FromShiftJis(b));
+    // By the keys the sort uses: the collator's own comparison puts an empty text before
+    // one made only of characters it ignores (a byte Shift-JIS cannot decode becomes
+    // one), where the keys hold them equal.
+    const QCollator& collator = ScoreCollator();
+    return collator.sortKey(FromShiftJis(a)).compare(collator.sortKey(FromShiftJis(b)));
 }
 
 QByteArray CommaField(const QByteArray& text, int n)

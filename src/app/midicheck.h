@@ -1,7 +1,7 @@
 #pragma once
 // game.mid, checked byte by byte before the synthesizer is given it.
 //
-// Playable: a Standard MIDI File ("MThd" header of at least 6 bytes, format 0, 1 or 2)
+// Playable: a Standard MIDI File ("MThd" header of 6 bytes, format 0, 1 or 2)
 // with 1 to kMaxMidiTracks tracks and a positive ticks-per-quarter-note division, whose
 // every announced track chunk lies whole inside the bytes and holds well-formed events
 // (delta times of at most 4 bytes, a status for every event, meta and system-exclusive

@@ -163,15 +163,15 @@ fingerprint() {
   stat -c '%F %s %a' "$f" 2>/dev/null || echo gone
   if [ -f "$f" ]; then head -c 1048576 "$f" | md5sum; fi
 }
-# wait_for_any TITLE_REGEX: the id of the first window whose title matches.
-wait_for_any() {
-  local id
-  for _ in $(seq 150); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
+# game_to_name_prompt NAME: a game started and ended from the menu; `prompt` is then
+# the name prompt's id.
+game_to_name_prompt() {
+  hold "$win" Return
+  expect_state playing
+  key "$win" alt+g
+  sleep 0.4
+  xdotool key q   # やめる
+  prompt=$(wait_window '^EnterName$' 15) || fail "$1: no name prompt"
 }
 
 # tops_session: the game, run as the unprivileged user when the test is root (for whom
@@ -204,7 +204,7 @@ tops_row() {
   key "$win" alt+g
   sleep 0.4
   xdotool key t   # せいせき
-  id=$(wait_for_any "^TopList Dialog\$|$box_title") || fail "$name: neither the list nor a box"
+  id=$(wait_window "^TopList Dialog\$|$box_title" 15) || fail "$name: neither the list nor a box"
   if [ "$(xdotool getwindowname "$id")" = "TopList Dialog" ]; then
     [ "$expect" = list ] || fail "$name: the list showed, expected the box '$expect'"
     key "$id" Return
@@ -238,20 +238,15 @@ tops_row() {
 # menu and the name prompt answered: the save fails with the box EXPECT, the file is as it
 # was, and the game waits again.
 record_row() {
-  local name=$1 setup=$2 expect=$3 before n id
+  local name=$1 setup=$2 expect=$3 before n
   rm -rf "$game/Tops.dat"
   good_tops > "$game/Tops.dat"
   [ ${#as_user[@]} -eq 0 ] || chown nobody "$game/Tops.dat"
   (cd "$game" && eval "$setup") || fail "$name: could not make the input"
   before=$(fingerprint)
   n=$(boxes_said | wc -l)
-  hold "$win" Return
-  expect_state playing
-  key "$win" alt+g
-  sleep 0.4
-  xdotool key q   # やめる
-  id=$(wait_for_any '^EnterName$') || fail "$name: no name prompt"
-  key "$id" Return
+  game_to_name_prompt "$name"
+  key "$prompt" Return
   sleep 0.5
   answer_boxes
   [ "$(new_boxes "$n")" = "$expect" ] || fail "$name: the game said '$(new_boxes "$n")', expected '$expect'"
@@ -301,13 +296,8 @@ fi
 name_row() {
   local name=$1 keys=$2 expect=$3 id added
   good_tops > "$game/Tops.dat"
-  hold "$win" Return
-  expect_state playing
-  key "$win" alt+g
-  sleep 0.4
-  xdotool key q   # やめる
-  id=$(wait_for_any '^EnterName$') || fail "$name: no name prompt"
-  xdotool windowfocus --sync "$id"
+  game_to_name_prompt "$name"
+  xdotool windowfocus --sync "$prompt"
   eval "$keys"
   sleep 0.3
   xdotool key Return

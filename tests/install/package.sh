@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package for real: built by CPack, checked by lintian, installed with apt,
 # started from the game menu's command in a fresh home under a window manager with a
-# sound server, where a game is played with its music and the session ends it, and
-# removed again, leaving the player's scores behind.
+# sound server and ended with Escape, started again to play a game with its music until
+# the session ends it, and removed again, leaving the player's scores behind.
 #
 # It installs into /usr, so it needs root (skipped otherwise), never touches a porimogu
 # the machine already has, waits for any other run of itself, and always removes what
@@ -55,11 +55,14 @@ start_xvfb
 start_pulse
 home=$E2E_TMP/home
 mkdir -p "$home"
-(cd / && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" HOME="$home" \
-   "$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Exec=//p' /usr/share/applications/io.github.porimogu.desktop)" >"$E2E_TMP/game.log" 2>&1) &
-E2E_PID=$!
-dismiss_startup_boxes
-win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "the installed game's window did not appear"
+start_installed() {
+  (cd / && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" HOME="$home" \
+     "$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Exec=//p' /usr/share/applications/io.github.porimogu.desktop)" >"$E2E_TMP/game.log" 2>&1) &
+  E2E_PID=$!
+  dismiss_startup_boxes
+  win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "the installed game's window did not appear"
+}
+start_installed
 props=$(xprop -id "$win" _NET_WM_ICON WM_CLASS)
 grep -q 'Icon (32 x 32)' <<<"$props" || fail "the window has no 32 x 32 icon"
 grep -q 'WM_CLASS.*"porimogu"' <<<"$props" || fail "the window's class is not porimogu"
@@ -67,12 +70,8 @@ sleep 0.5
 shot "$E2E_TMP/a.png"
 floor=$("$E2E_PROBE" count "$E2E_TMP/a.png" /usr/share/porimogu/game.bmp 1)
 [ "$floor" -gt 600 ] || fail "the installed game shows no floor ($floor tiles)"
-hold "$win" Return
-expect_music playing
-hold "$win" Escape   # paused
-expect_music silent
-kill -TERM "$E2E_PID"
-wait_exit 3 || fail "the installed game did not end when the session told it to"
+hold "$win" Escape
+wait_exit 3 || fail "Escape did not end the installed game"
 [ -z "$(boxes_said)" ] || fail "the installed game said: $(boxes_said | paste -sd '|')"
 
 data=$home/.local/share/porimogu
@@ -80,6 +79,16 @@ data=$home/.local/share/porimogu
 for f in game.bmp game.mid; do
   [ "$(readlink "$data/$f")" = "/usr/share/porimogu/$f" ] || fail "$f is not a link to the installed one"
 done
+
+# Started again: a game plays its music, silent while paused; the session ends it.
+start_installed
+hold "$win" Return
+expect_music playing
+hold "$win" Escape   # paused
+expect_music silent
+kill -TERM "$E2E_PID"
+wait_exit 3 || fail "the installed game did not end when the session told it to"
+[ -z "$(boxes_said)" ] || fail "the installed game said: $(boxes_said | paste -sd '|')"
 
 # The player's scores outlive the package.
 printf '00100,26/12/07,ぽっけ\r\n' >"$data/Tops.dat"

@@ -326,9 +326,10 @@ name_row "name of 255 letters" "typed $(printf 'x%.0s' $(seq 255))" 'a,b'
 # Pasted text with a line break: the clipboard is held by the probe while it is pasted,
 # after an "x" (which alone would be recorded if the paste did not arrive).
 paste_text() {
-  "$E2E_PROBE" clip "$1" > "$E2E_TMP/clip.txt" &
+  QT_QPA_PLATFORM=xcb "$E2E_PROBE" clip "$1" > "$E2E_TMP/clip.txt" &
   local clip=$!
   for _ in $(seq 50); do grep -q ready "$E2E_TMP/clip.txt" 2>/dev/null && break; sleep 0.1; done
+  grep -q ready "$E2E_TMP/clip.txt" || fail "the probe could not hold the clipboard"
   xdotool key ctrl+v
   sleep 0.3
   kill "$clip"; wait "$clip" 2>/dev/null || true

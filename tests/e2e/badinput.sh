@@ -150,12 +150,6 @@ new_boxes() { boxes_said | tail -n +$(($1 + 1)) | paste -sd '|'; }
 
 # ---- Tops.dat: one game for all rows, the list opened from the menu or a game ended ------
 
-# A whole list whose tenth place is below zero, so that any game enters it (sorted,
-# "-0001" comes before "-0002": the tenth place holds -2).
-good_tops() {
-  printf -- '-0002,97/11/21,NewPlayer\r\n-0001,97/11/21,low\r\n'
-  for p in 00200 00300 00400 00500 00600 00700 00800 00900 01000; do printf '%s,97/11/21,p%s\r\n' "$p" "$p"; done
-}
 # fingerprint [FILE]: what the file (Tops.dat) is, for "byte for byte the same" (its first
 # megabyte read).
 fingerprint() {
@@ -178,7 +172,7 @@ game_to_name_prompt() {
 # read-only files are writable), in a folder of its own, waiting.
 tops_session() {
   fresh_game_dir
-  good_tops > "$game/Tops.dat"
+  low_tops > "$game/Tops.dat"
   if [ ${#as_user[@]} -gt 0 ]; then chown -R nobody "$game"; E2E_RUN_AS=("${as_user[@]}"); fi
   start_game "$game"
   E2E_RUN_AS=()
@@ -240,7 +234,7 @@ tops_row() {
 record_row() {
   local name=$1 setup=$2 expect=$3 before n
   rm -rf "$game/Tops.dat"
-  good_tops > "$game/Tops.dat"
+  low_tops > "$game/Tops.dat"
   [ ${#as_user[@]} -eq 0 ] || chown nobody "$game/Tops.dat"
   (cd "$game" && eval "$setup") || fail "$name: could not make the input"
   before=$(fingerprint)
@@ -276,7 +270,7 @@ tops_row "Tops.dat 1 MB of noise" 'one_megabyte > Tops.dat' '*'
 tops_row "Tops.dat 100 GB sparse" 'truncate -s 100G Tops.dat' 'ﾌｧｲﾙ Tops.dat は大きすぎて開けません.'
 tops_row "Tops.dat a FIFO" 'mkfifo Tops.dat' 'ﾌｧｲﾙ Tops.dat は開けません.'
 tops_row "Tops.dat a directory" 'mkdir Tops.dat' 'ﾌｧｲﾙ Tops.dat は開けません.'
-tops_row "Tops.dat a symbolic link" 'good_tops > kept.dat && ln -s kept.dat Tops.dat' list
+tops_row "Tops.dat a symbolic link" 'low_tops > kept.dat && ln -s kept.dat Tops.dat' list
 [ -L "$game/Tops.dat" ] || fail "the symbolic link was replaced by a file"
 head -n 1 "$game/kept.dat" | grep -q '^-0001,' || fail "the link's target was not saved sorted"
 
@@ -295,7 +289,7 @@ fi
 # exactly one new line, with EXPECT as its name.
 name_row() {
   local name=$1 keys=$2 expect=$3 id added
-  good_tops > "$game/Tops.dat"
+  low_tops > "$game/Tops.dat"
   game_to_name_prompt "$name"
   xdotool windowfocus --sync "$prompt"
   eval "$keys"
@@ -304,7 +298,7 @@ name_row() {
   id=$(wait_window '^TopList Dialog$' 5) || fail "$name: no top list after the name"
   key "$id" Return
   sleep 0.5
-  added=$(iconv -f CP932 -t UTF-8 "$game/Tops.dat" | tr -d '\r' | grep -vxF -f <(good_tops | tr -d '\r')) \
+  added=$(iconv -f CP932 -t UTF-8 "$game/Tops.dat" | tr -d '\r' | grep -vxF -f <(low_tops | tr -d '\r')) \
     || fail "$name: Tops.dat is not Shift-JIS or has no new line"
   [ "$(wc -l <<<"$added")" -eq 1 ] || fail "$name: more than one new line: $added"
   [ "${added#*,*,}" = "$expect" ] || fail "$name: recorded '$added', expected the name '$expect'"
@@ -431,7 +425,7 @@ if [ "$(id -u)" -eq 0 ] && mkdir -p "$E2E_TMP/small" && mount -t tmpfs -o size=6
   mkdir -p "$game"
   ln -s "$good/game.bmp" "$game/game.bmp"
   ln -s "$good/game.mid" "$game/game.mid"
-  good_tops > "$game/Tops.dat"
+  low_tops > "$game/Tops.dat"
   chown -R nobody "$game"
   E2E_RUN_AS=("${as_user[@]}")
   start_game "$game"

@@ -122,6 +122,13 @@ expect_music() {
   fail "the music is not $1 (loudest sample $l)"
 }
 
+# low_tops: a whole top list whose tenth place is below zero, so that any game enters it,
+# a game of 0 points too (sorted, "-0001" comes before "-0002": the tenth place holds -2).
+low_tops() {
+  printf -- '-0002,97/11/21,NewPlayer\r\n-0001,97/11/21,low\r\n'
+  for p in 00200 00300 00400 00500 00600 00700 00800 00900 01000; do printf '%s,97/11/21,p%s\r\n' "$p" "$p"; done
+}
+
 # new_game_dir: sets `game` to a fresh folder holding the generated game.bmp and
 # game.mid, and points the sprite search at its tile sheet.
 new_game_dir() {

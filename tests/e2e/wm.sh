@@ -91,11 +91,7 @@ dialog alt+g t '^TopList Dialog$' "the top list"
 # A game ended through the menu: the name prompt, then the top list. The top list's tenth
 # place is below zero (written now: OK on the top list above sorted the file), so that a
 # game of 0 points asks for a name.
-{
-  printf -- '-0002,97/11/21,NewPlayer\r\n'
-  printf -- '-0001,97/11/21,low\r\n'
-  for p in 00200 00300 00400 00500 00600 00700 00800 00900 01000; do printf '%s,97/11/21,p%s\r\n' "$p" "$p"; done
-} >"$game/Tops.dat"
+low_tops >"$game/Tops.dat"
 hold "$win" Return
 sleep 0.5
 key "$win" alt+g

@@ -307,18 +307,9 @@ name_row() {
   echo "ok: $name"
 }
 typed() { xdotool type --delay 20 "$1"; }
-# An unacceptable name records the name the player had before (ぽっけ at first).
-name_row "name empty" 'xdotool key BackSpace' 'ぽっけ'
-name_row "name of 21 bytes" 'typed abcdefghijklmnopqrstu' 'abcdefghijklmnopqrstu'
-name_row "name of 22 bytes" 'typed abcdefghijklmnopqrstuv' 'abcdefghijklmnopqrstu'
-name_row "name of 10 full-width letters" 'typed あいうえおかきくけこ' 'あいうえおかきくけこ'
-name_row "name of 11 full-width letters" 'typed あいうえおかきくけこさ' 'あいうえおかきくけこ'
-name_row "name with an emoji" 'typed "a😀b"' 'ab'   # the prompt takes no letter Shift-JIS cannot hold
-name_row "name with é" 'typed "café"' 'caf'
-name_row "name with a comma" 'typed "a,b"' 'a,b'
-name_row "name of 255 letters" "typed $(printf 'x%.0s' $(seq 255))" 'a,b'
-# Pasted text with a line break: the clipboard is held by the probe while it is pasted,
-# after an "x" (which alone would be recorded if the paste did not arrive).
+# paste_text TEXT: the probe holds TEXT on the clipboard while ctrl+v pastes it. Letters
+# that no key of the keymap makes are pasted, not typed: xdotool types them by remapping a
+# key, which a busy client may read with the mapping already put back.
 paste_text() {
   QT_QPA_PLATFORM=xcb "$E2E_PROBE" clip "$1" > "$E2E_TMP/clip.txt" &
   local clip=$!
@@ -328,6 +319,17 @@ paste_text() {
   sleep 0.3
   kill "$clip"; wait "$clip" 2>/dev/null || true
 }
+# An unacceptable name records the name the player had before (ぽっけ at first).
+name_row "name empty" 'xdotool key BackSpace' 'ぽっけ'
+name_row "name of 21 bytes" 'typed abcdefghijklmnopqrstu' 'abcdefghijklmnopqrstu'
+name_row "name of 22 bytes" 'typed abcdefghijklmnopqrstuv' 'abcdefghijklmnopqrstu'
+name_row "name of 10 full-width letters" 'paste_text あいうえおかきくけこ' 'あいうえおかきくけこ'
+name_row "name of 11 full-width letters" 'paste_text あいうえおかきくけこさ' 'あいうえおかきくけこ'
+name_row "name with an emoji" 'typed "a😀b"' 'ab'   # the prompt takes no letter Shift-JIS cannot hold
+name_row "name with é" 'typed "café"' 'caf'
+name_row "name with a comma" 'typed "a,b"' 'a,b'
+name_row "name of 255 letters" "typed $(printf 'x%.0s' $(seq 255))" 'a,b'
+# A line break pasted after an "x" (which alone would be recorded if the paste did not arrive).
 name_row "name pasted with a line break" 'typed x; paste_text "$(printf "ab\ncd")"' 'a,b'
 stop_game
 

@@ -71,7 +71,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, kFixedTopDialogFlags)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報"));
     setSizeGripEnabled(false);
     SetClientHeight(kNormalHeight);
 
@@ -83,7 +83,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setAutoFillBackground(true);
     setFont(FormFont(12, false));
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(78, 151, 64, 33);
     OKButton->setFont(FormFont(19, false));
@@ -100,22 +100,22 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProgramIcon->setGeometry(8, 8, 32, 32);
     ProgramIcon->setAlignment(Qt::AlignCenter);
 
-    ProductName = MakeLabel(Panel1, "ProductName", 54, 8, QStringLiteral("ぽりもぐゲーム"));
+    ProductName = MakeLabel(Panel1, "ProductName", 54, 8, tr("ぽりもぐゲーム"));
     ProductName->setFont(FormFont(19, true));
     QPalette yellow = ProductName->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     ProductName->setPalette(yellow);
     ProductName->adjustSize();
 
-    Version = MakeLabel(Panel1, "Version", 78, 31, QStringLiteral("Version 2"));
-    Dedication = MakeLabel(Panel1, "Dedication", 32, 78, QStringLiteral("ちいさな みんなへ"));
-    Author = MakeLabel(Panel1, "Author", 64, 102, QStringLiteral("ぽっけより"));
+    Version = MakeLabel(Panel1, "Version", 78, 31, tr("Version 2"));
+    Dedication = MakeLabel(Panel1, "Dedication", 32, 78, tr("ちいさな みんなへ"));
+    Author = MakeLabel(Panel1, "Author", 64, 102, tr("ぽっけより"));
 
     Panel2 = new BevelPanel(this, false, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setGeometry(24, 216, 185, 65);
 
-    Label1 = MakeLabel(Panel2, "Label1", 24, 16, QStringLiteral("ゲームのはやさ  40"));
+    Label1 = MakeLabel(Panel2, "Label1", 24, 16, tr("ゲームのはやさ  40"));
     Label1->setFont(FormFont(16, false));
     Label1->adjustSize();
 
@@ -147,7 +147,7 @@ void TAboutBox::ShowSpeedDialog()
 void TAboutBox::ShowModalVersion()
 {
     if (isVisible())
-        throw GameError(QStringLiteral("表示されているｳｨﾝﾄﾞｳをﾓｰﾀﾞﾙにすることはできません"));
+        throw GameError(tr("表示されているｳｨﾝﾄﾞｳをﾓｰﾀﾞﾙにすることはできません"));
     CenterOnScreen(this);
     exec();
 }
@@ -162,7 +162,7 @@ void TAboutBox::ScrollBar1Change(int position)
     Guarded([&] {
         if (frameTimer_)
             frameTimer_->setInterval(position);
-        Label1->setText(QStringLiteral("ゲームのはやさ") + QString::number(position));
+        Label1->setText(tr("ゲームのはやさ%1").arg(position));
         Label1->adjustSize();
     });
 }

@@ -1,6 +1,7 @@
 #include "formutil.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <QGuiApplication>
 #include <QHideEvent>
@@ -15,6 +16,11 @@
 #include <QWidget>
 
 namespace porimogu {
+
+QString GameTitle()
+{
+    return QCoreApplication::translate("Game", "ぽっけの ぽりもぐ ゲーム");
+}
 
 QFont FormFont(int pixelSize)
 {

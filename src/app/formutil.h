@@ -21,6 +21,10 @@ inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::CustomizeW
 // The same, kept above the game window while it is open beside it.
 inline constexpr Qt::WindowFlags kFixedTopDialogFlags = kFixedDialogFlags | Qt::WindowStaysOnTopHint;
 
+// The game's name as its window title says it, in the player's language: the same in
+// the desktop's sound settings and the command line's help.
+QString GameTitle();
+
 // "ＭＳ Ｐゴシック" at `pixelSize` pixels. Style and weight are left unset, so a widget
 // given this font takes them from its parent.
 QFont FormFont(int pixelSize);

@@ -1,5 +1,6 @@
 #include "gauge.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPaintEvent>
 
@@ -11,7 +12,7 @@ namespace {
 
 QString RangeMessage(qint64 low, qint64 high)
 {
-    return QStringLiteral("%1 から %2 の間の値でなければなりません").arg(low).arg(high);
+    return QCoreApplication::translate("Gauge", "%1 から %2 の間の値でなければなりません").arg(low).arg(high);
 }
 
 // dst := dst XOR src on the colour bits; both RGB32 of the same size.

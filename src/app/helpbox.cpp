@@ -3,11 +3,11 @@
 #include "formutil.h"
 #include "msgbox.h"
 
+#include <QCoreApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -15,37 +15,36 @@ namespace porimogu {
 
 namespace {
 
-// Page "ゲームのしかた": indented lines begin with four blanks; the key names are
-// half-width katakana.
-const QStringList kHowToPlay = {
-    QStringLiteral("・ゲームを はじめるとき"),
-    QStringLiteral("    ｴﾝﾀｰｷｰ（まがったやじるしｷｰ） をおします"),
-    QStringLiteral("・ぽっけを うごかしてあそぶ"),
-    QStringLiteral("    できるだけ たくさん たべるようにします"),
-    QStringLiteral("・ぽっけのうごかしかた"),
-    QStringLiteral("    ２、４、６、８ の ｷｰで うごきます"),
-    QStringLiteral("    （やじるしｷｰでもよい）"),
-    QStringLiteral("・ゲームじかん"),
-    QStringLiteral("    ８０ びょうの あいだです"),
-    QStringLiteral("・おわるとき"),
-    QStringLiteral("    ふつうに ×を くりっくします"),
-    QStringLiteral("    ｴｽｹｰﾌﾟｷｰでも おわったり、とめたりできます"),
-};
+// Each page is one text, so that a translation may break its lines where its own
+// language wants. Page "ゲームのしかた": twelve lines, indented lines begin with four
+// blanks; the key names are half-width katakana.
+const char* const kHowToPlay = QT_TRANSLATE_NOOP("HelpBox",
+    "・ゲームを はじめるとき\n"
+    "    ｴﾝﾀｰｷｰ（まがったやじるしｷｰ） をおします\n"
+    "・ぽっけを うごかしてあそぶ\n"
+    "    できるだけ たくさん たべるようにします\n"
+    "・ぽっけのうごかしかた\n"
+    "    ２、４、６、８ の ｷｰで うごきます\n"
+    "    （やじるしｷｰでもよい）\n"
+    "・ゲームじかん\n"
+    "    ８０ びょうの あいだです\n"
+    "・おわるとき\n"
+    "    ふつうに ×を くりっくします\n"
+    "    ｴｽｹｰﾌﾟｷｰでも おわったり、とめたりできます");
 
-// Page "ヒント": the even lines are empty, the words are two blanks apart.
-const QStringList kHints = {
-    QStringLiteral("・おばけを  たべると  げんてんです"),
-    QStringLiteral(""),
-    QStringLiteral("・ぜんぶ  たべると  ボーナス！"),
-    QStringLiteral(""),
-    QStringLiteral("・おばけは  のこしても  いいです"),
-    QStringLiteral(""),
-    QStringLiteral("・すききらいは  いけません"),
-    QStringLiteral(""),
-    QStringLiteral("・メニューをつかうとわかりやすい"),
-};
+// Page "ヒント": nine lines, the even ones empty, the words two blanks apart.
+const char* const kHints = QT_TRANSLATE_NOOP("HelpBox",
+    "・おばけを  たべると  げんてんです\n"
+    "\n"
+    "・ぜんぶ  たべると  ボーナス！\n"
+    "\n"
+    "・おばけは  のこしても  いいです\n"
+    "\n"
+    "・すききらいは  いけません\n"
+    "\n"
+    "・メニューをつかうとわかりやすい");
 
-QPlainTextEdit* MakeMemo(QWidget* page, const char* name, const QStringList& lines)
+QPlainTextEdit* MakeMemo(QWidget* page, const char* name, const char* text)
 {
     auto* memo = new QPlainTextEdit(page);
     memo->setObjectName(QString::fromLatin1(name));
@@ -53,7 +52,7 @@ QPlainTextEdit* MakeMemo(QWidget* page, const char* name, const QStringList& lin
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setPlainText(lines.join(QLatin1Char('\n')));
+    memo->setPlainText(QCoreApplication::translate("HelpBox", text));
     QPalette pal = memo->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
     pal.setColor(QPalette::Text, Qt::black);
@@ -70,7 +69,7 @@ THelpBox::THelpBox(QWidget* parent)
     : QDialog(parent, kFixedTopDialogFlags)
 {
     setObjectName(QStringLiteral("HelpBox"));
-    setWindowTitle(QStringLiteral("へるぷ"));
+    setWindowTitle(tr("へるぷ"));
     setSizeGripEnabled(false);
     setFixedSize(466, 344);
     setFont(FormFont(19, true));
@@ -78,7 +77,7 @@ THelpBox::THelpBox(QWidget* parent)
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(161, 312, 153, 25);
     Button1->setDefault(true);
@@ -93,8 +92,8 @@ THelpBox::THelpBox(QWidget* parent)
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     Memo1 = MakeMemo(TabSheet1, "Memo1", kHowToPlay);
     Memo2 = MakeMemo(TabSheet2, "Memo2", kHints);
-    PageControl1->addTab(TabSheet1, QStringLiteral("ゲームのしかた"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("ヒント"));
+    PageControl1->addTab(TabSheet1, tr("ゲームのしかた"));
+    PageControl1->addTab(TabSheet2, tr("ヒント"));
     PageControl1->setCurrentWidget(TabSheet2);
 
     setTabOrder(Button1, PageControl1);

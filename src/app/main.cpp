@@ -3,7 +3,9 @@
 // the window in full screen.
 #include "aboutbox.h"
 #include "display.h"
+#include "formutil.h"
 #include "helpbox.h"
+#include "language.h"
 #include "mainform.h"
 #include "msgbox.h"
 #include "termination.h"
@@ -37,6 +39,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    porimogu::InstallTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
     QApplication::setWindowIcon(ProgramIcon());
     porimogu::InstallFontSubstitutions();
@@ -53,10 +56,10 @@ int main(int argc, char** argv)
 
     // An unknown option is said on stderr and ends the program before any window.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("ぽっけの ぽりもぐ ゲーム"));
+    parser.setApplicationDescription(porimogu::GameTitle());
     parser.addHelpOption();
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
-                                        QStringLiteral("Start in full screen (F11 switches)."));
+                                        QCoreApplication::translate("CommandLine", "ぜんがめんで はじめます (F11 で きりかえ)"));
     parser.addOption(fullScreen);
     parser.process(app);
 

@@ -174,7 +174,7 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
         MediaPlayer1->Prepare();
 
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("ぽっけの ぽりもぐ ゲーム"));
+    setWindowTitle(GameTitle());
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusPolicy(Qt::StrongFocus);
     QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -205,7 +205,7 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     buffers_.SetPresenter([this](std::span<const QRect> rects) { PlayField->ShowChanged(rects); });
     BuildMenu();
 
-    QuitHint = new QLabel(QStringLiteral("もういちど おすと おわります"), client_);
+    QuitHint = new QLabel(tr("もういちど おすと おわります"), client_);
     QuitHint->setObjectName(QStringLiteral("QuitHint"));
     QuitHint->setFrameStyle(QFrame::Box | QFrame::Plain);
     QuitHint->setAlignment(Qt::AlignCenter);
@@ -305,26 +305,26 @@ void TMainForm::BuildMenu()
         a->setChecked(checked);
     };
 
-    KG1 = menu("KG1", QStringLiteral("ゲーム (&G)"));
-    KS1 = item(KG1, "KS1", QStringLiteral("スタート (&S)"), &TMainForm::KS1Click);
-    K1 = item(KG1, "K1", QStringLiteral("ていし (&P)"), &TMainForm::K1Click);
+    KG1 = menu("KG1", tr("ゲーム (&G)"));
+    KS1 = item(KG1, "KS1", tr("スタート (&S)"), &TMainForm::KS1Click);
+    K1 = item(KG1, "K1", tr("ていし (&P)"), &TMainForm::K1Click);
     radio(K1, false);
-    KQ1 = item(KG1, "KQ1", QStringLiteral("やめる (&Q)"), &TMainForm::KQ1Click);
+    KQ1 = item(KG1, "KQ1", tr("やめる (&Q)"), &TMainForm::KQ1Click);
     KG1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    K3 = item(KG1, "K3", QStringLiteral("せいせき (&T)"), &TMainForm::K3Click);
+    K3 = item(KG1, "K3", tr("せいせき (&T)"), &TMainForm::K3Click);
     KG1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    KX1 = item(KG1, "KX1", QStringLiteral("おわり (&X)"), &TMainForm::KX1Click);
+    KX1 = item(KG1, "KX1", tr("おわり (&X)"), &TMainForm::KX1Click);
 
-    KO1 = menu("KO1", QStringLiteral("せってい (&O)"));
-    KV1 = item(KO1, "KV1", QStringLiteral("ゲームのはやさ (&V)"), &TMainForm::KV1Click);
-    K2 = item(KO1, "K2", QStringLiteral("おんがくつき (&M)"), &TMainForm::K2Click);
+    KO1 = menu("KO1", tr("せってい (&O)"));
+    KV1 = item(KO1, "KV1", tr("ゲームのはやさ (&V)"), &TMainForm::KV1Click);
+    K2 = item(KO1, "K2", tr("おんがくつき (&M)"), &TMainForm::K2Click);
     radio(K2, true);
-    KS2 = item(KO1, "KS2", QStringLiteral("なにかへんだ (&S)"), &TMainForm::KS2Click);
+    KS2 = item(KO1, "KS2", tr("なにかへんだ (&S)"), &TMainForm::KS2Click);
     radio(KS2, false);
 
-    KH1 = menu("KH1", QStringLiteral("へるぷ (&H)"));
-    KK1 = item(KH1, "KK1", QStringLiteral("そうさのしかた (&K)"), &TMainForm::KK1Click);
-    KV2 = item(KH1, "KV2", QStringLiteral("ヴァージョン (&V)"), &TMainForm::KV2Click);
+    KH1 = menu("KH1", tr("へるぷ (&H)"));
+    KK1 = item(KH1, "KK1", tr("そうさのしかた (&K)"), &TMainForm::KK1Click);
+    KV2 = item(KH1, "KV2", tr("ヴァージョン (&V)"), &TMainForm::KV2Click);
 }
 
 void TMainForm::SetDialogs(TAboutBox* about, THelpBox* help, TTopDlg* top)
@@ -432,7 +432,7 @@ void TMainForm::FormCreate()
         if (options_.openMusic)
             OpenMusic();
     } else {
-        ShowPlainMessage(QStringLiteral("音楽データが ありません"));
+        ShowPlainMessage(tr("音楽データが ありません"));
     }
 
     buffers_.SizeBuffers();
@@ -465,14 +465,14 @@ void TMainForm::LoadTileSheet()
     QByteArray bytes;
     const FileRead read = ReadWholeFile(name, kMaxSheetFileBytes, bytes);
     if (read == FileRead::Missing) {
-        ShowTypedMessage(QStringLiteral("game.bmp がないので できません"), MsgDlgType::Error, mbYes);
+        ShowTypedMessage(tr("game.bmp がないので できません"), MsgDlgType::Error, mbYes);
         game_->G().QuitFlag = true;
         return;
     }
     const QImage sheet = read == FileRead::Ok ? DecodeTileSheet(bytes) : QImage();
     bytes.clear();
     if (sheet.isNull()) {
-        ShowTypedMessage(QStringLiteral("game.bmp が よめないので できません"), MsgDlgType::Error, mbYes);
+        ShowTypedMessage(tr("game.bmp が よめないので できません"), MsgDlgType::Error, mbYes);
         game_->G().QuitFlag = true;
         return;
     }

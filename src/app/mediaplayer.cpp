@@ -5,6 +5,7 @@
 #include "musicoutput.h"
 #include "wholefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fluidsynth.h>
@@ -21,7 +22,10 @@
 namespace porimogu {
 namespace {
 
-const QString kNotOpen = QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません");
+QString NotOpenText()
+{
+    return QCoreApplication::translate("MusicPlayer", "MCI ﾃﾞﾊﾞｲｽがありません");
+}
 
 // ALSA's own error printer, replaced by one that says nothing (ALSA declares it variadic).
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
@@ -158,7 +162,7 @@ TMediaPlayer::~TMediaPlayer()
 void TMediaPlayer::RequireOpen() const
 {
     if (!DeviceOpen())
-        throw EMCIDeviceError(kNotOpen);
+        throw EMCIDeviceError(NotOpenText());
 }
 
 void TMediaPlayer::Fail(ErrorCode code, const QString& message)
@@ -184,25 +188,25 @@ void TMediaPlayer::BuildInto(Opened& r, const QString& name, const MediaPlayerOp
     std::vector<float> left;
     std::vector<float> right;
     if (name.isEmpty())
-        throw OpenFailure{errCannotRead, QStringLiteral("音楽データが ありません")};
+        throw OpenFailure{errCannotRead, QCoreApplication::translate("MusicPlayer", "音楽データが ありません")};
     // Read whole and looked at before the synthesizer sees it: a FIFO or a directory of
     // that name is never waited on, and a file it would play garbled is refused.
     QByteArray data;
     if (ReadWholeFile(name, kMaxMidiFileBytes, data) != FileRead::Ok)
-        throw OpenFailure{errCannotRead, name + QStringLiteral(" が よめません")};
+        throw OpenFailure{errCannotRead, QCoreApplication::translate("MusicPlayer", "%1 が よめません").arg(name)};
     if (!data.startsWith("MThd"))
-        throw OpenFailure{errNotMidi, name + QStringLiteral(" は MIDI データではありません")};
-    const QString broken = name + QStringLiteral(" の MIDI データが こわれています");
+        throw OpenFailure{errNotMidi, QCoreApplication::translate("MusicPlayer", "%1 は MIDI データではありません").arg(name)};
+    const QString broken = QCoreApplication::translate("MusicPlayer", "%1 の MIDI データが こわれています").arg(name);
     switch (CheckMidiFile(data)) {
     case MidiFileCheck::Playable:
         break;
     case MidiFileCheck::Unsupported:
-        throw OpenFailure{errUnsupportedMidi, name + QStringLiteral(" の MIDI データの形式には 対応していません")};
+        throw OpenFailure{errUnsupportedMidi, QCoreApplication::translate("MusicPlayer", "%1 の MIDI データの形式には 対応していません").arg(name)};
     case MidiFileCheck::Broken:
         throw OpenFailure{errBrokenMidi, broken};
     }
 
-    const QString noSynth = QStringLiteral("音楽を鳴らす準備が できません");
+    const QString noSynth = QCoreApplication::translate("MusicPlayer", "音楽を鳴らす準備が できません");
     r.device = std::make_unique<Device>();
     Device& d = *r.device;
     d.settings = new_fluid_settings();
@@ -234,7 +238,7 @@ void TMediaPlayer::BuildInto(Opened& r, const QString& name, const MediaPlayerOp
         }
     }
     if (!soundFont)
-        throw OpenFailure{errNoSoundFont, QStringLiteral("音楽用の音色データ (SoundFont) が見つかりません")};
+        throw OpenFailure{errNoSoundFont, QCoreApplication::translate("MusicPlayer", "音楽用の音色データ (SoundFont) が見つかりません")};
 
     d.player = new_fluid_player(d.synth);
     if (!d.player || fluid_player_add_mem(d.player, data.constData(), std::size_t(data.size())) != FLUID_OK)
@@ -279,7 +283,7 @@ void TMediaPlayer::BuildInto(Opened& r, const QString& name, const MediaPlayerOp
                 StopSdlAudio();
         }
         if (!d.driver && !d.output)
-            throw OpenFailure{errNoAudioOutput, QStringLiteral("音を出す装置が使えません")};
+            throw OpenFailure{errNoAudioOutput, QCoreApplication::translate("MusicPlayer", "音を出す装置が使えません")};
     }
 
 }
@@ -295,7 +299,7 @@ std::unique_ptr<TMediaPlayer::Opened> TMediaPlayer::Build(const QString& name, c
         r->device.reset();
     } catch (...) {
         r->error = errNoSynth;
-        r->message = QStringLiteral("音楽を鳴らす準備が できません");
+        r->message = QCoreApplication::translate("MusicPlayer", "音楽を鳴らす準備が できません");
         r->device.reset();
     }
     return r;

@@ -18,6 +18,7 @@
 #include <QStringEncoder>
 #include <QStyle>
 #include <QTimer>
+#include <QToolTip>
 
 #include <array>
 #include <cstdio>
@@ -38,30 +39,30 @@ void LogBoxText(const QString& text)
 struct ButtonKind {
     MsgDlgButton bit;
     const char* name;
-    const char* caption;
+    const char* caption;  // the Japanese source of the caption
     int result;
 };
 
 // Table order is layout order.
 constexpr std::array<ButtonKind, 9> kButtons{{
-    {mbYes, "Yes", "はい(&Y)", mrYes},
-    {mbNo, "No", "いいえ(&N)", mrNo},
-    {mbOK, "OK", "OK", mrOk},
-    {mbCancel, "Cancel", "ｷｬﾝｾﾙ", mrCancel},
-    {mbAbort, "Abort", "中止(&A)", mrAbort},
-    {mbRetry, "Retry", "再試行(&R)", mrRetry},
-    {mbIgnore, "Ignore", "無視(&I)", mrIgnore},
-    {mbAll, "All", "すべて", mrAll},
-    {mbHelp, "Help", "ﾍﾙﾌﾟ(&H)", mrNone},
+    {mbYes, "Yes", QT_TRANSLATE_NOOP("Boxes", "はい(&Y)"), mrYes},
+    {mbNo, "No", QT_TRANSLATE_NOOP("Boxes", "いいえ(&N)"), mrNo},
+    {mbOK, "OK", QT_TRANSLATE_NOOP("Boxes", "OK"), mrOk},
+    {mbCancel, "Cancel", QT_TRANSLATE_NOOP("Boxes", "ｷｬﾝｾﾙ"), mrCancel},
+    {mbAbort, "Abort", QT_TRANSLATE_NOOP("Boxes", "中止(&A)"), mrAbort},
+    {mbRetry, "Retry", QT_TRANSLATE_NOOP("Boxes", "再試行(&R)"), mrRetry},
+    {mbIgnore, "Ignore", QT_TRANSLATE_NOOP("Boxes", "無視(&I)"), mrIgnore},
+    {mbAll, "All", QT_TRANSLATE_NOOP("Boxes", "すべて"), mrAll},
+    {mbHelp, "Help", QT_TRANSLATE_NOOP("Boxes", "ﾍﾙﾌﾟ(&H)"), mrNone},
 }};
 
 QString CaptionFor(MsgDlgType type)
 {
     switch (type) {
-    case MsgDlgType::Warning: return QStringLiteral("警告");
-    case MsgDlgType::Error: return QStringLiteral("ｴﾗｰ");
-    case MsgDlgType::Information: return QStringLiteral("情報");
-    case MsgDlgType::Confirmation: return QStringLiteral("確認");
+    case MsgDlgType::Warning: return QCoreApplication::translate("Boxes", "警告");
+    case MsgDlgType::Error: return QCoreApplication::translate("Boxes", "ｴﾗｰ");
+    case MsgDlgType::Information: return QCoreApplication::translate("Boxes", "情報");
+    case MsgDlgType::Confirmation: return QCoreApplication::translate("Boxes", "確認");
     case MsgDlgType::Custom: break;
     }
     return ApplicationTitle();
@@ -221,7 +222,7 @@ TMessageForm::TMessageForm(const QString& text, MsgDlgType type, unsigned button
     for (const ButtonKind& b : kButtons) {
         if (!(buttons & b.bit))
             continue;
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        auto* button = new QPushButton(QCoreApplication::translate("Boxes", b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(layout_.buttons[i++]);
         button->setAutoDefault(true);
@@ -347,6 +348,13 @@ bool QueryText(const QString& caption, const QString& prompt, QString& text)
     edit->setObjectName(QStringLiteral("Edit"));
     edit->setMaxLength(255);
     edit->setValidator(new ShiftJisValidator(edit));
+    // A refused letter is said beside the box, so that a key that seems to do nothing
+    // is explained; a full box refuses silently.
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit] {
+        if (edit->text().size() < edit->maxLength())
+            QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+                               QCoreApplication::translate("Boxes", "その もじは つかえません"), edit);
+    });
     const InputBoxLayout l = ComputeInputBoxLayout(MeasureDialogUnits(font), edit->sizeHint().height());
     form.setFixedSize(l.client);
 
@@ -361,13 +369,13 @@ bool QueryText(const QString& caption, const QString& prompt, QString& text)
     edit->setText(text);
     edit->selectAll();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), &form);
+    auto* ok = new QPushButton(QCoreApplication::translate("Boxes", "OK"), &form);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setGeometry(l.ok);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &form, [&form] { form.done(mrOk); });
 
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &form);
+    auto* cancel = new QPushButton(QCoreApplication::translate("Boxes", "ｷｬﾝｾﾙ"), &form);
     cancel->setObjectName(QStringLiteral("Cancel"));
     cancel->setGeometry(l.cancel);
     QObject::connect(cancel, &QPushButton::clicked, &form, [&form] { form.done(mrCancel); });

@@ -1,5 +1,7 @@
 #include "musicoutput.h"
 
+#include "formutil.h"
+
 #include <fluidsynth.h>
 #include <pulse/pulseaudio.h>
 
@@ -76,7 +78,7 @@ std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, i
     if (!out->loop_)
         return nullptr;
     pa_proplist* props = pa_proplist_new();
-    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "ぽっけの ぽりもぐ ゲーム");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, GameTitle().toUtf8().constData());
     pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "io.github.porimogu");
     pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
     out->context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(out->loop_), "porimogu", props);

@@ -1,5 +1,7 @@
 #include "sound.h"
 
+#include "formutil.h"
+
 #include <QApplication>
 
 #include <canberra.h>
@@ -58,7 +60,7 @@ void CanberraSound::Open() noexcept
     if (ca_context_create(&c) != CA_SUCCESS)
         return;
     bool ok = driver_.isEmpty() || ca_context_set_driver(c, driver_.constData()) == CA_SUCCESS;
-    ok = ok && ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "ぽっけの ぽりもぐ ゲーム",
+    ok = ok && ca_context_change_props(c, CA_PROP_APPLICATION_NAME, GameTitle().toUtf8().constData(),
                                        CA_PROP_APPLICATION_ID, "io.github.porimogu", nullptr) == CA_SUCCESS;
     ok = ok && ca_context_open(c) == CA_SUCCESS;
     if (ok)

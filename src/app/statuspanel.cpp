@@ -42,8 +42,8 @@ TStatusPanel::TStatusPanel(QWidget* parent) : QFrame(parent)
         l->setAttribute(Qt::WA_InputMethodEnabled, false);
         return l;
     };
-    Label1 = makeLabel("Label1", kLabel1Left, QStringLiteral("Time: 80 秒 "));
-    Label2 = makeLabel("Label2", kLabel2Left, QStringLiteral("Point: 1000 点 "));
+    Label1 = makeLabel("Label1", kLabel1Left, TimeText(80) + QLatin1Char(' '));
+    Label2 = makeLabel("Label2", kLabel2Left, PointsText(1000) + QLatin1Char(' '));
     Label2->setAutoFillBackground(true);
     QPalette p2 = Label2->palette();
     p2.setColor(QPalette::Window, pal.color(QPalette::Button));
@@ -126,7 +126,7 @@ void TStatusPanel::ShowState(GameState state)
     if (stateShown_ == state)
         return;
     stateShown_ = state;
-    SetLabelText(Label3, QString::fromUtf8(m.text));
+    SetLabelText(Label3, StateText(state));
 }
 
 void TStatusPanel::SetGaugeProgress(std::int32_t value)

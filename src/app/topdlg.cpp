@@ -136,7 +136,7 @@ TTopDlg::TTopDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TopDlg"));
-    setWindowTitle(QStringLiteral("TopList Dialog"));
+    setWindowTitle(tr("TopList Dialog"));
     setFixedSize(336, 360);
     setFont(FormFont(12));
     QPalette pal = palette();
@@ -151,7 +151,7 @@ TTopDlg::TTopDlg(QWidget* parent)
     Panel1->setLineWidth(2);
     Panel1->setGeometry(0, 0, 336, 33);
 
-    Label1 = new QLabel(QStringLiteral("Tops-List"), Panel1);
+    Label1 = new QLabel(tr("Tops-List"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     QFont titleFont = FormFont(24);
@@ -173,13 +173,13 @@ TTopDlg::TTopDlg(QWidget* parent)
     for (int row = 0; row < 11; ++row)
         SGrid->SetRowHeight(row, row < 10 ? 24 : 21);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(168, 328, 155, 24);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &TTopDlg::OKBtnClick);
 
-    ClearBtn = new QPushButton(QStringLiteral("Clear"), this);
+    ClearBtn = new QPushButton(tr("Clear"), this);
     ClearBtn->setObjectName(QStringLiteral("ClearBtn"));
     ClearBtn->setGeometry(8, 328, 75, 25);
     connect(ClearBtn, &QPushButton::clicked, this, &TTopDlg::ClearBtnClick);
@@ -236,10 +236,10 @@ void TTopDlg::ClearBtnClick()
 
 void TTopDlg::FillGrid(const ScoreList& lines)
 {
-    SGrid->SetCells(0, 0, QStringLiteral("Rank"));
-    SGrid->SetCells(1, 0, QStringLiteral("  Name"));
-    SGrid->SetCells(2, 0, QStringLiteral("  Points"));
-    SGrid->SetCells(3, 0, QStringLiteral("  Date"));
+    SGrid->SetCells(0, 0, tr("Rank"));
+    SGrid->SetCells(1, 0, tr("  Name"));
+    SGrid->SetCells(2, 0, tr("  Points"));
+    SGrid->SetCells(3, 0, tr("  Date"));
     for (int r = 1; r <= 10; ++r) {
         const TopListRow row = TopListRowAt(lines, r);
         SGrid->SetCells(0, r, QString::fromLatin1(row.rank));

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 
@@ -36,7 +37,7 @@ inline QString CurrentFailureText()
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        return QStringLiteral("不明なエラー");
+        return QCoreApplication::translate("Errors", "不明なエラー");
     }
 }
 

@@ -31,7 +31,8 @@ struct Globals {
     void ClearInputFlags();
 };
 
-// "ぽっけ" in Shift-JIS.
+// The player character's name in Shift-JIS: "ぽっけ", or its translation when one is
+// installed and Shift-JIS holds it in at most 21 bytes.
 QByteArray DefaultPlayerName();
 
 } // namespace porimogu

@@ -4,7 +4,8 @@
 #include <QString>
 #include <cstdint>
 
-// The texts of the status bar, exactly as the player sees them.
+// The texts of the status bar, exactly as the player sees them: in the player's language
+// when a translation is installed, else the game's own Japanese.
 namespace porimogu {
 
 QString TimeText(std::int32_t seconds);   // "Time: 80 秒"
@@ -16,9 +17,11 @@ enum class StateColour : std::uint8_t { ButtonFace, ButtonShadow, Yellow, Lime }
 
 struct StateMessage {
     StateColour colour;
-    const char* text;  // UTF-8
+    const char* text;  // UTF-8, the Japanese source of the text
 };
 
 StateMessage StateMessageFor(GameState state);
+// The state message's text in the player's language.
+QString StateText(GameState state);
 
 } // namespace porimogu

@@ -5,6 +5,7 @@
 #include "game.h"
 #include "scores.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace porimogu {
@@ -63,7 +64,8 @@ void Game::RecordScore()
         }
         if (ReadWholeNumber(CommaField(lines.Line(1), 1)) < g_.Points) {
             const QString typed = ports_.dialogs->PromptForText(
-                QStringLiteral("EnterName"), QStringLiteral("なまえをいれよう"), FromShiftJis(g_.PlayerName));
+                QCoreApplication::translate("NamePrompt", "EnterName"),
+                QCoreApplication::translate("NamePrompt", "なまえをいれよう"), FromShiftJis(g_.PlayerName));
             const QByteArray name = NameToRecord(typed, g_.PlayerName);
             const QByteArray line = ZeroPad(g_.Points, 5) + ',' + TodayText() + ',' + name;
             lines.Remove(0);

@@ -4,6 +4,7 @@
 #include "wholefile.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -103,7 +104,7 @@ std::optional<QByteArray> ToShiftJis(const QString& text)
 void ScoreList::CheckIndex(int index) const
 {
     if (index < 0 || index >= Count())
-        Fail(QStringLiteral("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています"));
+        Fail(QCoreApplication::translate("Scores", "ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています"));
 }
 
 const QByteArray& ScoreList::Line(int index) const
@@ -146,13 +147,13 @@ void ScoreList::LoadFromFile(const QString& fileName)
     case FileRead::Ok:
         break;
     case FileRead::TooLarge:
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
+        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
     default:
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(fileName));
+        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 は開けません").arg(fileName));
     }
     QList<QByteArray> lines = SplitText(text);
     if (lines.size() > kMaxTopsLines)
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
+        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
     lines_ = std::move(lines);
 }
 
@@ -161,7 +162,7 @@ void ScoreList::SaveToFile(const QString& fileName) const
     // A FIFO, device or directory of that name is left alone: writing into it could
     // block, and replacing it would destroy what is there.
     if (IsThereButNotRegular(fileName))
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 を作成できません").arg(fileName));
+        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 を作成できません").arg(fileName));
     QByteArray text;
     for (const QByteArray& line : lines_) {
         text += line;
@@ -174,7 +175,7 @@ void ScoreList::SaveToFile(const QString& fileName) const
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size()
         || !file.commit())
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 を作成できません").arg(fileName));
+        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 を作成できません").arg(fileName));
 }
 
 void ScoreList::Sort()
@@ -247,7 +248,7 @@ std::int32_t ReadWholeNumber(const QByteArray& field)
     if (negative)
         value = -value;
     if (!ok || value > INT32_MAX || value < INT32_MIN)
-        Fail(QStringLiteral("'%1' は整数ではありません").arg(FromShiftJis(field)));
+        Fail(QCoreApplication::translate("Scores", "'%1' は整数ではありません").arg(FromShiftJis(field)));
     return static_cast<std::int32_t>(value);
 }
 
@@ -290,12 +291,12 @@ bool OfferFreshScoreList(const std::function<bool(const QString& question)>& ask
 {
     const QString aside = SetAsideName(fileName);
     if (aside.isEmpty())
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
-    if (!ask(QStringLiteral("%1 を %2 という なまえで のこして、せいせきを はじめから つけなおしますか?")
+        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
+    if (!ask(QCoreApplication::translate("Scores", "%1 を %2 という なまえで のこして、せいせきを はじめから つけなおしますか?")
                  .arg(fileName, aside)))
         return false;
     if (!RenameNoReplace(fileName, aside))
-        Fail(QStringLiteral("ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
+        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
     FillDefaults(lines);
     lines.SaveToFile(fileName);
     return true;

@@ -109,16 +109,13 @@
     ふつうに ×を くりっくします
     ｴｽｹｰﾌﾟｷｰでも おわったり、とめたりできます</source>
         <translation>• To start a game
-    press Enter (the key with the bent arrow)
-• Move Pokke about
-    and eat as much as you can
-• How to move Pokke
-    keys 2, 4, 6 and 8 move Pokke
+    press Enter (the bent arrow key)
+• Move Pokke and eat
+    as much as you can
+• Keys 2, 4, 6 and 8 move Pokke
     (the arrow keys work too)
-• Game time
-    80 seconds
-• To finish
-    just click the × of the window
+• A game lasts 80 seconds
+• To finish, click the × of the window;
     Escape stops or ends the game too</translation>
     </message>
     <message>

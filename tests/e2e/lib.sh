@@ -3,7 +3,9 @@
 set -euo pipefail
 # The X tools read and type the game's Japanese titles and texts only in a UTF-8 locale;
 # a machine with no locale set up (plain POSIX) would make every window look absent.
+# The game speaks the desktop's language: with no language asked for it speaks its own.
 export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 E2E_GAME=$1
 E2E_ASSETS=$2

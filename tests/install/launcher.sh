@@ -73,6 +73,10 @@ no HOME nor XDG_DATA_HOME|XDG_DATA_HOME=relative|HOME and XDG_DATA_HOME are not 
 the folder is a file|HOME=$tmp/filehome|フォルダでは ないので
 the parent is not a folder|XDG_DATA_HOME=$tmp/afile|つくれないので
 the parent cannot be written|XDG_DATA_HOME=/proc/1|つくれないので
+in English|HOME=$tmp/filehome LANG=en_US.UTF-8|is not a folder, so
+in the first of the languages asked for|HOME=$tmp/filehome LANGUAGE=fr:en_GB:ja LANG=ja_JP.UTF-8|is not a folder, so
+in Japanese when asked before English|HOME=$tmp/filehome LANGUAGE=ja:en LANG=en_US.UTF-8|フォルダでは ないので
+in Japanese for C|HOME=$tmp/filehome LC_ALL=C LANG=en_US.UTF-8|フォルダでは ないので
 EOF2
 
 # Wayland: through X11 when the session has XWayland, else Qt's own choice; an explicit

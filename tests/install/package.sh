@@ -46,7 +46,8 @@ apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb" 
   || { cat "$E2E_TMP/install.log" >&2; fail "apt could not install $deb"; }
 mapfile -t files < <(dpkg -L porimogu | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 for f in /usr/games/porimogu /usr/share/applications/io.github.porimogu.desktop \
-         /usr/share/icons/hicolor/48x48/apps/io.github.porimogu.png /usr/share/metainfo/io.github.porimogu.metainfo.xml; do
+         /usr/share/icons/hicolor/48x48/apps/io.github.porimogu.png /usr/share/metainfo/io.github.porimogu.metainfo.xml \
+         /usr/share/porimogu/translations/porimogu_en.qm; do
   [ -f "$f" ] || fail "$f is not installed"
 done
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a DESTDIR: exactly the expected files, the launcher and the
 # desktop entry naming the real prefix (not the DESTDIR), icons of the size their folder
-# says, and desktop entry and AppStream metadata that their validators accept.
+# says, the translation found by the installed game, and desktop entry and AppStream
+# metadata that their validators accept.
 set -euo pipefail
 build=$1
 tmp=$(mktemp -d)
@@ -21,6 +22,7 @@ expected=(
   usr/share/metainfo/io.github.porimogu.metainfo.xml
   usr/share/porimogu/game.bmp
   usr/share/porimogu/game.mid
+  usr/share/porimogu/translations/porimogu_en.qm
 )
 for s in 16 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${s}x${s}/apps/io.github.porimogu.png")
@@ -39,6 +41,11 @@ for s in 16 24 32 48 64 128 256; do
   got=$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${s}x${s}/apps/io.github.porimogu.png")
   [ "$got" = "${s}x${s}" ] || fail "the ${s}x${s} icon is $got"
 done
+
+# The installed game finds its translation from where it is installed.
+help() { env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen "$@" "$root/usr/libexec/porimogu/porimogu" --help 2>&1; }
+help LANGUAGE=en | grep -q 'Start in full screen' || fail "the installed game does not speak English: $(help LANGUAGE=en)"
+help LANGUAGE=ja | grep -q 'ぜんがめんで はじめます' || fail "the installed game does not speak Japanese: $(help LANGUAGE=ja)"
 
 desktop-file-validate "$root/usr/share/applications/io.github.porimogu.desktop" || fail "desktop-file-validate refused the desktop entry"
 appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/io.github.porimogu.metainfo.xml" \

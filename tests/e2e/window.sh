@@ -39,4 +39,15 @@ dismiss_startup_boxes
 dlg=$(wait_window '^ｴﾗｰ$' 10) || fail "no error dialog without game.bmp"
 key "$dlg" Return
 wait_exit 3 || fail "the game did not end after the error dialog"
+
+# On an English desktop the same start speaks English, from the translation built beside
+# the program: the box, its caption and its button.
+export LANGUAGE=en
+start_game "$game"
+unset LANGUAGE
+dismiss_startup_boxes
+dlg=$(wait_window '^Error$' 10) || fail "no English error dialog without game.bmp: $(boxes_said)"
+boxes_said | grep -qx 'game.bmp is missing, so the game cannot start' || fail "the box is not English: $(boxes_said)"
+key "$dlg" y
+wait_exit 3 || fail "the English dialog's Yes did not end the game"
 echo "e2e window: 0 failed"

@@ -220,7 +220,19 @@ void TTopDlg::FormShow()
 void TTopDlg::OKBtnClick()
 {
     Guarded([this] {
-        ScoreLines.SaveToFile(TopsFileName());
+        // Sorted as the file is now, not as it was when the list was opened: a line
+        // another game wrote meanwhile stays. A file that cannot be read any more is
+        // said and may be kept aside for a fresh list; either answer closes the list.
+        ScoreList lines;
+        bool write = false;
+        try {
+            write = SortedAsItIsNow(ScoreLines, TopsFileName(), lines);
+        } catch (const GameError& e) {
+            ShowErrorBox(e.message());
+            OfferFreshScoreList(AskYesNo, ScoreLines, TopsFileName());
+        }
+        if (write)
+            lines.SaveToFile(TopsFileName());
         done(mrOk);
     });
 }

@@ -65,7 +65,10 @@ public:
     int ShowModal();
 
     // The form's handlers. FormShow throws as ShowModal does; the button handlers
-    // report their failures in the error box: a failed OK leaves the dialog open.
+    // report their failures in the error box: a failed OK leaves the dialog open. OK
+    // writes Tops.dat sorted as it is then (SortedAsItIsNow), so it never undoes a line
+    // written since the list opened; a file it can no longer read is said and may be
+    // kept aside for a fresh list, and the dialog closes.
     void FormShow();
     void OKBtnClick();
     void ClearBtnClick();

@@ -68,9 +68,23 @@ void Game::RecordScore()
                 QCoreApplication::translate("NamePrompt", "なまえをいれよう"), FromShiftJis(g_.PlayerName));
             const QByteArray name = NameToRecord(typed, g_.PlayerName);
             const QByteArray line = ZeroPad(g_.Points, 5) + ',' + TodayText() + ',' + name;
-            lines.Remove(0);
-            lines.Append(line);
-            lines.SaveToFile(fileName);
+            // While the name was typed, another game or program may have written the
+            // file: the line joins what the file holds now, so nothing written meanwhile
+            // is undone. A file gone meanwhile stands for the default lines.
+            ScoreList now;
+            if (!QFile::exists(fileName))
+                FillDefaults(now);
+            else if (!LoadForRanking(now, fileName)) {
+                ports_.window->SetFrameTimerEnabled(true);
+                return;
+            }
+            // The lowest line gives way, unless scores written meanwhile all rank above
+            // this one: then it is this line that has no place.
+            if (now.Lines() == lines.Lines() || CompareScoreLines(line, now.Line(0)) >= 0) {
+                now.Remove(0);
+                now.Append(line);
+                now.SaveToFile(fileName);
+            }
             g_.PlayerName = name;
         }
     }

@@ -140,7 +140,7 @@ QList<QByteArray> ScoreList::SplitText(const QByteArray& text)
     return lines;
 }
 
-void ScoreList::LoadFromFile(const QString& fileName)
+QByteArray ScoreList::LoadFromFile(const QString& fileName)
 {
     QByteArray text;
     switch (ReadWholeFile(fileName, kMaxTopsFileBytes, text)) {
@@ -155,6 +155,17 @@ void ScoreList::LoadFromFile(const QString& fileName)
     if (lines.size() > kMaxTopsLines)
         Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
     lines_ = std::move(lines);
+    return text;
+}
+
+QByteArray ScoreList::Text() const
+{
+    QByteArray text;
+    for (const QByteArray& line : lines_) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
 }
 
 void ScoreList::SaveToFile(const QString& fileName) const
@@ -163,11 +174,7 @@ void ScoreList::SaveToFile(const QString& fileName) const
     // block, and replacing it would destroy what is there.
     if (IsThereButNotRegular(fileName))
         Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 を作成できません").arg(fileName));
-    QByteArray text;
-    for (const QByteArray& line : lines_) {
-        text += line;
-        text += "\r\n";
-    }
+    const QByteArray text = Text();
     // Temp file, then rename: a failure at any point leaves the old file whole.
     // Unbuffered, so that a short write (disk full) shows in write's count: a buffered
     // QSaveFile would commit the truncated text as a success. Without commit the
@@ -300,6 +307,17 @@ bool OfferFreshScoreList(const std::function<bool(const QString& question)>& ask
     FillDefaults(lines);
     lines.SaveToFile(fileName);
     return true;
+}
+
+bool SortedAsItIsNow(const ScoreList& shown, const QString& fileName, ScoreList& lines)
+{
+    if (!QFileInfo::exists(fileName) || IsThereButNotRegular(fileName)) {
+        lines = shown;
+        return true;
+    }
+    const QByteArray text = lines.LoadFromFile(fileName);
+    lines.Sort();
+    return lines.Text() != text;
 }
 
 const QList<QByteArray>& DefaultScoreLines()

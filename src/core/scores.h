@@ -46,12 +46,15 @@ public:
     // "ﾌｧｲﾙ %s は開けません" when the file cannot be read or is no regular file (a FIFO
     // is never waited on), "ﾌｧｲﾙ %s は大きすぎて開けません" when it is longer than
     // kMaxTopsFileBytes or holds more than kMaxTopsLines lines; the list is then unchanged.
-    void LoadFromFile(const QString& fileName);
+    // Gives the file's bytes as read.
+    QByteArray LoadFromFile(const QString& fileName);
     // Writes every line followed by CR LF, through a temporary file that replaces the
     // old one only when everything was written. Throws "ﾌｧｲﾙ %s を作成できません"
     // on failure, and when the name is a FIFO, device or directory; the old file is
     // then untouched. A symbolic link stays and its target gets the new text.
     void SaveToFile(const QString& fileName) const;
+    // The text SaveToFile writes: every line followed by CR LF.
+    QByteArray Text() const;
     // Ascending order of CompareScoreLines, by the game's quicksort (not stable).
     void Sort();
 
@@ -109,6 +112,13 @@ QString SetAsideName(const QString& fileName);
 // (the old one then stays under its new name).
 bool OfferFreshScoreList(const std::function<bool(const QString& question)>& ask, ScoreList& lines,
                          const QString& fileName);
+
+// What the top list's OK writes, in `lines`: fileName's lines as the file holds them
+// now, sorted, so that a line another game or program wrote after `shown` was loaded
+// stays; `shown` itself where there is no such file (or a name the save will refuse).
+// False when the file's lines already stand in that order: nothing to write. Throws
+// LoadFromFile's errors for a file that cannot be read.
+bool SortedAsItIsNow(const ScoreList& shown, const QString& fileName, ScoreList& lines);
 
 // The 11 lines that stand for a missing or cleared file, in ascending order.
 const QList<QByteArray>& DefaultScoreLines();

@@ -250,3 +250,33 @@ TEST_F(TopDlg, TheElevenRowsFitTheGridExactly)
         fixedCols += dlg_.SGrid->ColWidth(c);
     EXPECT_GE(dlg_.SGrid->contentsRect().width(), fixedCols - 2);  // at most the date's margin clipped
 }
+
+TEST_F(TopDlg, OkSortsTheFileAsItIsNowSoALineWrittenMeanwhileStays)
+{
+    WriteAll("Tops.dat", FileOf(DefaultScoreLines()));
+    QList<QByteArray> meanwhile = DefaultScoreLines().mid(1);
+    meanwhile.append("00650,97/11/21,x");  // another game's recording
+    OpenAnd([&] {
+        WriteAll("Tops.dat", FileOf(meanwhile));
+        dlg_.OKBtn->click();
+    });
+    QList<QByteArray> sorted = DefaultScoreLines().mid(1);
+    sorted.insert(6, "00650,97/11/21,x");
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(sorted));
+
+    // Grown past what a list takes by the time of OK: said, and kept aside on Yes.
+    const QByteArray huge = FileOf(QList<QByteArray>(kMaxTopsLines + 1, "00001,97/11/21,x"));
+    QStringList said;
+    const int result = OpenAnd([&] {
+        WriteAll("Tops.dat", huge);
+        BoxAnswerer boxes;
+        boxes.pressYes = true;
+        dlg_.OKBtn->click();
+        said = boxes.texts;
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(said, (QStringList{QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません."),
+                                 QStringLiteral("Tops.dat を Tops.dat.bad という なまえで のこして、せいせきを はじめから つけなおしますか?")}));
+    EXPECT_EQ(ReadAll("Tops.dat.bad"), huge);
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(DefaultScoreLines()));
+}

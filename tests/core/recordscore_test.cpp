@@ -344,3 +344,91 @@ TEST_F(RecordScore, AMusicStopThatFailsIsSaidAndTheScoreIsStillRecorded_MissingM
     EXPECT_TRUE(ReadAll("Tops.dat").contains(",abc\r\n"));
     ExpectWaitingWithTimerOn();
 }
+
+namespace {
+
+// The top list's OK as the dialog runs it, for a list loaded when it opened.
+void PressOk(const ScoreList& shown)
+{
+    ScoreList lines;
+    if (SortedAsItIsNow(shown, "Tops.dat", lines))
+        lines.SaveToFile("Tops.dat");
+}
+
+ScoreList ShownNow()
+{
+    ScoreList lines;
+    lines.LoadFromFile("Tops.dat");
+    lines.Sort();
+    return lines;
+}
+
+} // namespace
+
+TEST_F(RecordScore, TwoGamesAndAnOldTopListInterleavedKeepEveryName)
+{
+    // Both name prompts open at once, and a top list opened before either game ended:
+    // whatever closes last, no recorded name is undone.
+    WriteDefaults();
+    const ScoreList openedEarlier = ShownNow();
+    FakeShell otherShell;
+    Game other{Ports{nullptr, nullptr, nullptr, &otherShell, &otherShell, &otherShell}};
+    other.G().SetDefaults();
+    otherShell.answer = QStringLiteral("bbb");
+    otherShell.onTopList = [] { PressOk(ShownNow()); };
+    shell_.answer = QStringLiteral("aaa");
+    shell_.onPrompt = [&] {
+        other.SetState(GameState::Over);
+        other.G().Points = 750;
+        other.UpdateGameState();
+        PressOk(openedEarlier);
+    };
+    shell_.onTopList = [] { PressOk(ShownNow()); };
+    EndGame(650);
+
+    QList<QByteArray> expected = DefaultScoreLines().mid(2);
+    expected.insert(5, "00650,97/11/21,aaa");
+    expected.insert(7, "00750,97/11/21,bbb");
+    EXPECT_EQ(ReadAll("Tops.dat"), FileOf(expected));
+    EXPECT_EQ(game_.G().PlayerName, "aaa");
+    ExpectWaitingWithTimerOn();
+}
+
+TEST_F(RecordScore, TheLineJoinsTheFileAsItIsWhenTheNameIsGiven)
+{
+    const QByteArray broken = "00100,97/11/21,x\r\n";
+    QList<QByteArray> better = DefaultScoreLines().mid(2);
+    better.append({"00800,97/11/21,p", "00900,97/11/21,q"});
+    struct Case {
+        const char* meanwhile;
+        std::function<void()> change;
+        bool yes;
+        QList<QByteArray> expected;  // empty: the file as `change` left it
+    };
+    QList<QByteArray> fresh = DefaultScoreLines().mid(1);
+    fresh.append("00150,97/11/21,abc");
+    const Case cases[] = {
+        {"the file was removed", [] { QFile::remove("Tops.dat"); }, false, fresh},
+        {"it broke, kept aside", [&] { WriteAll("Tops.dat", broken); }, true, fresh},
+        {"it broke, left alone", [&] { WriteAll("Tops.dat", broken); }, false, {}},
+        {"better scores came", [&] { WriteAll("Tops.dat", FileOf(better)); }, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.meanwhile);
+        QFile::remove("Tops.dat.bad");
+        WriteDefaults();
+        shell_.answer = QStringLiteral("abc");
+        shell_.yes = c.yes;
+        QByteArray left;
+        shell_.onPrompt = [&] {
+            c.change();
+            left = ReadAll("Tops.dat");
+        };
+        EndGame(150);
+        EXPECT_EQ(ReadAll("Tops.dat"), c.expected.isEmpty() ? left : FileOf(c.expected));
+        if (c.yes) {
+            EXPECT_EQ(ReadAll("Tops.dat.bad"), broken);
+        }
+        ExpectWaitingWithTimerOn();
+    }
+}

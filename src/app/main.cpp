@@ -8,6 +8,7 @@
 #include "language.h"
 #include "mainform.h"
 #include "msgbox.h"
+#include "oneinstance.h"
 #include "termination.h"
 #include "topdlg.h"
 
@@ -63,6 +64,11 @@ int main(int argc, char** argv)
     parser.addOption(fullScreen);
     parser.process(app);
 
+    // One game per folder: a second start brings the running one to the front and ends.
+    porimogu::OneGamePerFolder oneGame;
+    if (oneGame.AnotherGameRuns())
+        return 0;
+
     porimogu::Random clock;
     clock.SeedFromClock();
 
@@ -73,6 +79,7 @@ int main(int argc, char** argv)
         porimogu::HelpBox = new porimogu::THelpBox(&form);
         porimogu::TopDlg = new porimogu::TTopDlg(&form);
         form.SetDialogs(porimogu::AboutBox, porimogu::HelpBox, porimogu::TopDlg);
+        oneGame.BringToFrontOnRequest(&form);
         if (!form.CloseRequested() && !porimogu::TerminationRequested()) {
             if (parser.isSet(fullScreen))
                 form.SetFullScreen(true);

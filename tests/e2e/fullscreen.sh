@@ -2,7 +2,7 @@
 # Full screen on a 1920 x 1080 screen under a real window manager: the client area is
 # shown twice as large in hard 2-pixel steps, centred on black, the gauge doubled pixel
 # for pixel; the name prompt at the end of a game opens on top and takes the typed name;
-# F11 goes back to the window.
+# a second start brings the game back in full screen; F11 goes back to the window.
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=1920x1080
 E2E_WM=openbox
@@ -56,6 +56,17 @@ key "$top" Return
 sleep 0.5
 iconv -f CP932 -t UTF-8 "$game/Tops.dat" | grep -q ',ぜんabc'$'\r''$' || fail "the typed name is not in Tops.dat"
 [ "$(xdotool getactivewindow)" = "$win" ] || fail "the game did not get the keyboard back"
+
+# Minimised and covered by another window, a second start in the folder brings it back
+# to the front in full screen.
+xdotool windowminimize --sync "$win"
+cover
+second_start "$game"
+expect_front "$win" "the game in full screen"
+xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "the game came back, but not in full screen"
+WIDTH=$(xwininfo -id "$win" | awk '/^ *Width:/ {print $NF}')
+[ "$WIDTH" -eq 1920 ] || fail "the game came back $WIDTH wide, not over the whole screen"
+kill "$E2E_COVER"
 
 # F11 leaves full screen; the window is its own size again.
 key "$win" F11

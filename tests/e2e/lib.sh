@@ -15,6 +15,7 @@ E2E_PID=""
 E2E_XVFB=""
 E2E_WMPID=""
 E2E_PULSE=""
+E2E_COVER=""
 E2E_RUN_AS=()   # a command that runs the game as another user, when set
 # Where the game finds its sound server: a socket nobody listens on unless start_pulse
 # runs one, so that no test reaches (or spawns) a sound server of the machine's.
@@ -24,6 +25,7 @@ E2E_PULSE_SERVER=unix:$E2E_TMP/no-sound-server
 # shutting down could otherwise answer the next test's clients on its display.
 e2e_cleanup() {
   if [ -n "$E2E_PID" ]; then kill "$E2E_PID" 2>/dev/null || true; wait "$E2E_PID" 2>/dev/null || true; fi
+  if [ -n "$E2E_COVER" ]; then kill "$E2E_COVER" 2>/dev/null || true; wait "$E2E_COVER" 2>/dev/null || true; fi
   if [ -n "$E2E_WMPID" ]; then kill "$E2E_WMPID" 2>/dev/null || true; wait "$E2E_WMPID" 2>/dev/null || true; fi
   if [ -n "$E2E_XVFB" ]; then kill "$E2E_XVFB" 2>/dev/null || true; wait "$E2E_XVFB" 2>/dev/null || true; fi
   if [ -n "$E2E_PULSE" ]; then kill "$E2E_PULSE" 2>/dev/null || true; wait "$E2E_PULSE" 2>/dev/null || true; fi
@@ -147,6 +149,39 @@ start_game() {
   (cd "$dir" && exec "${E2E_RUN_AS[@]}" env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb \
     "$E2E_GAME" "$@" >"$E2E_TMP/game.log" 2>&1) &
   E2E_PID=$!
+}
+
+# second_start DIR [OPTION...]: starts the game once more in DIR, where one already runs,
+# and waits for it: it must end within 20 seconds, with status 0, having shown no box.
+second_start() {
+  local dir=$1 status=0; shift
+  (cd "$dir" && exec env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb \
+    timeout 20 "$E2E_GAME" "$@" >"$E2E_TMP/second.log" 2>&1) || status=$?
+  [ "$status" -eq 0 ] || fail "the second start ended with status $status: $(cat "$E2E_TMP/second.log")"
+  ! grep -q '^porimogu: ' "$E2E_TMP/second.log" || fail "the second start said: $(cat "$E2E_TMP/second.log")"
+}
+
+# cover: opens a window over the whole screen, which takes the keyboard as a new window
+# does; its process is $E2E_COVER.
+cover() {
+  xlogo -geometry "${E2E_SCREEN:-1024x768}+0+0" >/dev/null 2>&1 &
+  E2E_COVER=$!
+  local id
+  id=$(wait_window '^xlogo$' 10) || fail "the covering window did not appear"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  sleep 0.5
+}
+
+# expect_front WINDOW WHAT: waits until WINDOW has the keyboard (the window manager's
+# active window, or the X focus where there is no window manager).
+expect_front() {
+  local now
+  for _ in $(seq 30); do
+    now=$(xdotool getactivewindow 2>/dev/null || xdotool getwindowfocus 2>/dev/null || true)
+    [ "$now" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2 did not come to the front (the keyboard is with $now)"
 }
 
 # boxes_said: the texts of the boxes the game has shown so far, one a line.

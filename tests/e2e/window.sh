@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window opens in the middle of the screen with its floor and ぽっけ; the right arrow
-# held moves ぽっけ right; Escape while waiting ends the game; without game.bmp the error
-# dialog ends it.
+# held moves ぽっけ right; a second start in the folder brings this game to the front and
+# ends; a killed game's lock is taken over; Escape while waiting ends the game; without
+# game.bmp the error dialog ends it.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_pulse
@@ -29,8 +30,25 @@ echo "ぽっけ now at $x1,$y1 ($m1/$n1 pixels)"
 [ "$x1" -gt $((x0 + 100)) ] || fail "ぽっけ did not walk right ($x0 -> $x1)"
 [ "$y1" -eq "$y0" ] || fail "ぽっけ left his row ($y0 -> $y1)"
 
+# A second start in the same folder opens no second game: it brings the first to the
+# front, above a window that covered it, and ends at once with status 0.
+cover
+second_start "$game"
+[ "$(xdotool search --onlyvisible --name '^ぽっけの ぽりもぐ ゲーム$' | wc -l)" -eq 1 ] || fail "a second game window opened"
+expect_front "$win" "the running game"
+read -r x2 y2 _ < <(find_sprite "$E2E_TMP/c.png" 64 1 whole)
+[ "$x2" -eq "$x1" ] && [ "$y2" -eq "$y1" ] || fail "ぽっけ is not seen in front of the covering window ($x2,$y2)"
+kill "$E2E_COVER"
+game_running || fail "the running game ended"
+
+# A game that is killed leaves its lock behind; the next start takes it over and plays.
+kill -KILL "$E2E_PID"
+wait "$E2E_PID" 2>/dev/null || true
+[ -e "$game/.porimogu.lock" ] || fail "the killed game left no lock behind"
+open_game
 hold "$win" Escape
 wait_exit 1 || fail "Escape while waiting did not end the game within a second"
+[ ! -e "$game/.porimogu.lock" ] || fail "the game left its lock behind when it ended"
 
 # Without game.bmp: the error dialog, then the end.
 rm "$game/game.bmp"

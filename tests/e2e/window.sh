@@ -46,6 +46,8 @@ kill -KILL "$E2E_PID"
 wait "$E2E_PID" 2>/dev/null || true
 [ -e "$game/.porimogu.lock" ] || fail "the killed game left no lock behind"
 open_game
+second_start "$game"
+expect_front "$win" "the game that took the lock over"
 hold "$win" Escape
 wait_exit 1 || fail "Escape while waiting did not end the game within a second"
 [ ! -e "$game/.porimogu.lock" ] || fail "the game left its lock behind when it ended"

@@ -4,11 +4,15 @@
 # sound server and ended with Escape, started again to play a game with its music until
 # the session ends it, and removed again, leaving the player's scores behind.
 #
-# It installs into /usr, so it needs root (skipped otherwise), never touches a porimogu
-# the machine already has, waits for any other run of itself, and always removes what
-# it installed.
+# It installs into /usr, so it runs only when asked (PORIMOGU_TEST_SYSTEM=1, as .ci/run
+# does) and as root (skipped otherwise), never touches a porimogu the machine already
+# has, waits for any other run of itself, and always removes what it installed.
 set -euo pipefail
 build=$1 assets=$2 probe=$3
+if [ "${PORIMOGU_TEST_SYSTEM:-0}" != 1 ]; then
+  echo "SKIP: installing the package changes the machine: set PORIMOGU_TEST_SYSTEM=1 to run it"
+  exit 77
+fi
 if [ "$(id -u)" -ne 0 ]; then
   echo "SKIP: installing the package needs root"
   exit 77

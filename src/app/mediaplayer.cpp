@@ -399,6 +399,7 @@ void TMediaPlayer::PlayMedia()
         error_ = errRequestFailed;
         return;
     }
+    fluid_synth_reverb_on(synth_, -1, 1);
     error_ = errNone;
     mode_ = TMPModes::mpPlaying;
     playPending_ = true;
@@ -437,12 +438,15 @@ void TMediaPlayer::RewindMedia()
 
 // Silences the music at once and keeps its position. The player also sends All Sound
 // Off at its next render; doing it here as well means nothing sounds on once this
-// returns, even while the output thread is in the middle of a render.
+// returns, even while the output thread is in the middle of a render. The room's echo
+// is switched off with the notes (play switches it on again): its tail would otherwise
+// ring on for seconds.
 void TMediaPlayer::Halt(TMPModes mode)
 {
     if (mode_ == TMPModes::mpPlaying) {
         fluid_player_stop(player_);
         fluid_synth_all_sounds_off(synth_, -1);
+        fluid_synth_reverb_on(synth_, -1, 0);
         endWatch_.stop();
         if (playPending_)
             Finish(TMPNotifyValues::nvAborted);
@@ -470,13 +474,19 @@ void TMediaPlayer::Finish(TMPNotifyValues value)
     emit Notify();
 }
 
-// The player reports the end about two seconds after the last note has died away.
+// The music has ended when its last event has played. The player itself reports the end
+// only once the last faint voice has died away, seconds later and longer still with newer
+// FluidSynth versions, so its position against the length decides; the player is then
+// stopped in place, as by a pause, and the next play starts again from the beginning.
 void TMediaPlayer::CheckForEnd()
 {
     if (!DeviceOpen() || mode_ != TMPModes::mpPlaying)
         return;
-    if (fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING)
-        return;
+    if (fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING) {
+        if (length_ <= 0 || fluid_player_get_current_tick(player_) < length_)
+            return;
+        fluid_player_stop(player_);
+    }
     mode_ = TMPModes::mpStopped;
     FollowMode();
     endReached_ = true;
@@ -485,8 +495,8 @@ void TMediaPlayer::CheckForEnd()
         Finish(TMPNotifyValues::nvSuccessful);
 }
 
-// At the end of the medium: played to its end, or past the last tick while the player
-// still waits for the last notes to fade.
+// At the end of the medium: played to its end, or past the last tick before that was
+// noticed.
 bool TMediaPlayer::AtEnd()
 {
     return endReached_ || (!atStart_ && length_ > 0 && fluid_player_get_current_tick(player_) >= length_);

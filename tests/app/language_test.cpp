@@ -116,8 +116,9 @@ protected:
     QStringList Build(const QLocale& locale, bool withFiles = true)
     {
         language_ = InstallTranslations(locale, kTranslationDirs);
-        if (withFiles)
+        if (withFiles) {
             EXPECT_TRUE(WriteGameFiles());
+        }
         BoxAnswerer boxes;
         form_ = MakeQuietForm(1, sound_, music_);
         about_ = new TAboutBox;

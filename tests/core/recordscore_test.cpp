@@ -327,8 +327,9 @@ TEST_F(RecordScore, AnyFailureWhateverIsSaidAndTheGameWaitsAgain_OutOfMemoryLeft
         EXPECT_EQ(shell_.errors, std::vector<QString>{c.error});
         EXPECT_EQ(log_.back(), "timer on");
         EXPECT_EQ(log_.end()[-2], "error");
-        if (std::string(c.where) == "prompt")
+        if (std::string(c.where) == "prompt") {
             EXPECT_EQ(ReadAll("Tops.dat"), before);
+        }
         ExpectWaitingWithTimerOn();
     }
 }

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -28,9 +29,11 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTouchEvent>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace porimogu {
 
@@ -77,6 +80,7 @@ TPlayField::TPlayField(const FrameBuffers& buffers, QWidget* parent) : QWidget(p
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(kVisibleWidth, kVisibleHeight);
+    setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
 void TPlayField::SetScale(int factor)
@@ -148,6 +152,122 @@ void TPlayField::ShowChanged(std::span<const QRect> rects)
         update(QRect(merged[i].topLeft() * scale_, merged[i].size() * scale_));
 }
 
+QPoint TPlayField::FieldPoint(QPointF position) const
+{
+    // Widget coordinates are device-independent pixels already; only the scale is ours.
+    return QPoint(static_cast<int>(std::floor(position.x() / scale_)),
+                  static_cast<int>(std::floor(position.y() / scale_)));
+}
+
+void TPlayField::LetGo()
+{
+    if (holder_ == Holder::None)
+        return;
+    holder_ = Holder::None;
+    finger_ = -1;
+    emit MouseUp();
+}
+
+namespace {
+// A mouse event that stands for a touch: the finger comes through the touch events.
+bool FromTouchScreen(const QMouseEvent* event)
+{
+    const QPointingDevice* device = event->pointingDevice();
+    return device && device->type() == QInputDevice::DeviceType::TouchScreen;
+}
+} // namespace
+
+void TPlayField::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    // A press while the mouse already holds means its release went elsewhere: a new hold.
+    if (event->button() != Qt::LeftButton || FromTouchScreen(event) || holder_ == Holder::Finger)
+        return;
+    holder_ = Holder::Mouse;
+    emit MouseDown(FieldPoint(event->position()));
+}
+
+void TPlayField::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (holder_ != Holder::Mouse || FromTouchScreen(event))
+        return;
+    if (event->buttons() & Qt::LeftButton)
+        emit MouseMove(FieldPoint(event->position()));
+    else
+        LetGo();  // the button came up where we did not see it
+}
+
+void TPlayField::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && holder_ == Holder::Mouse && !FromTouchScreen(event))
+        LetGo();
+}
+
+void TPlayField::TouchEvent(QTouchEvent* event)
+{
+    event->accept();  // taken, so Qt makes no mouse events of it
+    // A new touch sequence: a finger we still held has gone without a word.
+    if (event->type() == QEvent::TouchBegin && holder_ == Holder::Finger)
+        LetGo();
+    if (holder_ == Holder::Finger) {
+        for (const QEventPoint& p : event->points()) {
+            if (p.id() != finger_)
+                continue;
+            if (p.state() == QEventPoint::Released)
+                LetGo();
+            else if (p.state() == QEventPoint::Updated)
+                emit MouseMove(FieldPoint(p.position()));
+            return;
+        }
+        if (event->type() == QEvent::TouchEnd)
+            LetGo();
+        return;
+    }
+    if (holder_ != Holder::None)
+        return;
+    // The first finger put down while nothing holds steers; the others are ignored.
+    for (const QEventPoint& p : event->points()) {
+        if (p.state() == QEventPoint::Pressed) {
+            holder_ = Holder::Finger;
+            finger_ = p.id();
+            emit MouseDown(FieldPoint(p.position()));
+            return;
+        }
+    }
+}
+
+bool TPlayField::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd: {
+        auto* touch = static_cast<QTouchEvent*>(event);
+        // Touchpads move the mouse pointer; only a touch screen points at the field.
+        if (touch->device() && touch->device()->type() != QInputDevice::DeviceType::TouchScreen)
+            break;
+        TouchEvent(touch);
+        return true;
+    }
+    case QEvent::TouchCancel:
+        LetGo();
+        event->accept();
+        return true;
+    // The grab taken away, a modal box over the window, the field hidden: nothing
+    // is held any more, and a release will not come here.
+    case QEvent::UngrabMouse:
+    case QEvent::WindowBlocked:
+    case QEvent::Hide:
+        LetGo();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
 void TBevel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -203,6 +323,9 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     PlayField->move(kPlayFieldLeft, kPlayFieldTop);
     Panel1 = new TStatusPanel(stage_);
     buffers_.SetPresenter([this](std::span<const QRect> rects) { PlayField->ShowChanged(rects); });
+    connect(PlayField, &TPlayField::MouseDown, this, &TMainForm::PlayFieldMouseDown);
+    connect(PlayField, &TPlayField::MouseMove, this, &TMainForm::PlayFieldMouseMove);
+    connect(PlayField, &TPlayField::MouseUp, this, &TMainForm::PlayFieldMouseUp);
     BuildMenu();
 
     QuitHint = new QLabel(tr("もういちど おすと おわります"), client_);
@@ -574,10 +697,27 @@ void TMainForm::keyReleaseEvent(QKeyEvent* event)
 void TMainForm::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        PlayField->LetGo();
         Guarded([this] { game_->FormDeactivate(); }, PostErrorBox);
+    }
     if (event->type() == QEvent::WindowStateChange && Panel1)
         LayoutClient();
+}
+
+void TMainForm::PlayFieldMouseDown(QPoint point)
+{
+    Guarded([&] { game_->PlayFieldMouseDown(point.x(), point.y()); }, PostErrorBox);
+}
+
+void TMainForm::PlayFieldMouseMove(QPoint point)
+{
+    Guarded([&] { game_->PlayFieldMouseMove(point.x(), point.y()); }, PostErrorBox);
+}
+
+void TMainForm::PlayFieldMouseUp()
+{
+    Guarded([this] { game_->PlayFieldMouseUp(); }, PostErrorBox);
 }
 
 void TMainForm::KS1Click()

@@ -12,7 +12,9 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QMouseEvent;
 class QTimer;
+class QTouchEvent;
 
 namespace porimogu {
 
@@ -32,6 +34,11 @@ inline constexpr int kClientHeight = 486;
 // The largest whole factor by which the client area fits into `area`; at least 1.
 int WholeScale(QSize area);
 
+// The play field on screen. It also takes the primary mouse button and the first finger
+// on a touch screen, and says where they hold it in play-field pixels (the front
+// image's own, whatever the scale and the device-pixel ratio). Whichever of the two
+// presses first holds the pointer until it lets go; a drag beyond the field goes on
+// saying where it is.
 class TPlayField : public QWidget {
     Q_OBJECT
 public:
@@ -43,12 +50,31 @@ public:
     void SetScale(int factor);
     int Scale() const { return scale_; }
 
+    // The play-field pixel under a point of this widget.
+    QPoint FieldPoint(QPointF position) const;
+    // Lets go of whatever the pointer holds; MouseUp follows when it held something.
+    void LetGo();
+
+signals:
+    void MouseDown(QPoint point);
+    void MouseMove(QPoint point);
+    void MouseUp();
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    enum class Holder : std::uint8_t { None, Mouse, Finger };
+    void TouchEvent(QTouchEvent* event);
+
     const FrameBuffers& buffers_;
     int scale_ = 1;
+    Holder holder_ = Holder::None;
+    int finger_ = -1;  // the id of the finger that steers
 };
 
 // The play field's frame: a lowered box, one pixel of button shadow along the top and
@@ -150,6 +176,9 @@ public:
     void KS2Click();
     void KK1Click();
     void KV2Click();
+    void PlayFieldMouseDown(QPoint point);
+    void PlayFieldMouseMove(QPoint point);
+    void PlayFieldMouseUp();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -148,6 +148,26 @@ void Game::FormDeactivate()
     g_.ShiftFlag = false;
 }
 
+void Game::PlayFieldMouseDown(std::int32_t x, std::int32_t y)
+{
+    pointer_ = {true, x, y};
+    if (state_ == GameState::Waiting || state_ == GameState::Paused)
+        g_.StartRequest = true;
+}
+
+void Game::PlayFieldMouseMove(std::int32_t x, std::int32_t y)
+{
+    if (pointer_.Held) {
+        pointer_.X = x;
+        pointer_.Y = y;
+    }
+}
+
+void Game::PlayFieldMouseUp()
+{
+    pointer_.Held = false;
+}
+
 void Game::KS1Click()
 {
     if (state_ == GameState::Waiting)

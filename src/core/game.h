@@ -1,5 +1,6 @@
 #pragma once
 #include "globals.h"
+#include "pointerinput.h"
 #include "ports.h"
 #include "random.h"
 
@@ -118,6 +119,19 @@ public:
     // so no arrow and no Shift counts as held any more. Requests stay for the next tick.
     void FormDeactivate();
 
+    // --- a finger or the mouse on the play field ------------------------------------
+    // Pressed at (x, y), in play-field pixels. From now on every frame tick steers
+    // ぽっけ toward the point (SteerToward), with flags of the pointer's own: a key
+    // held meanwhile adds its flags, and neither source clears the other's. A press
+    // while waiting raises the start request, while paused too (it resumes), as Enter
+    // does; the request stays until the game-state step takes it, so a short tap counts.
+    void PlayFieldMouseDown(std::int32_t x, std::int32_t y);
+    // The held point moves; nothing while the pointer is not held.
+    void PlayFieldMouseMove(std::int32_t x, std::int32_t y);
+    // Let go: ぽっけ stops, facing the way he walked.
+    void PlayFieldMouseUp();
+    const PointerHold& Pointer() const { return pointer_; }
+
     // --- menu commands that touch the rules --------------------------------------
     void KS1Click();                 // start, only while waiting
     bool K1Click(bool checked);      // pause item; returns the new check
@@ -148,6 +162,7 @@ private:
     std::array<Actor, kActorCount> actors_{};
     std::array<DrawEntry, kDrawListSize> drawList_{};
     bool allEaten_ = false;
+    PointerHold pointer_;
 };
 
 } // namespace porimogu

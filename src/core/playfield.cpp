@@ -7,8 +7,6 @@ namespace porimogu {
 
 namespace {
 
-constexpr std::int32_t kFieldRight = 560;
-constexpr std::int32_t kFieldBottom = 400;
 constexpr std::int32_t kMargin = 32;
 
 // Vertical steps of the first half of the wave's 36-tick period.
@@ -93,22 +91,32 @@ void Game::MovePlayer()
     Actor& p = actors_[0];
     p.Ticks = NextTick(p.Ticks);
 
-    if (g_.UpFlag) {
+    // A held pointer adds its flags to the keys'; it is asked only while held.
+    bool up = g_.UpFlag, left = g_.LeftFlag, right = g_.RightFlag, down = g_.DownFlag;
+    if (pointer_.Held) {
+        const Steering s = SteerToward(pointer_.X, pointer_.Y, p.X, p.Y);
+        up = up || s.Up;
+        left = left || s.Left;
+        right = right || s.Right;
+        down = down || s.Down;
+    }
+
+    if (up) {
         p.Y -= p.StepY;
         p.Mode = 1;
         p.Image = p.BaseImage + 8;
     }
-    if (g_.LeftFlag) {
+    if (left) {
         p.X -= p.StepX;
         p.Mode = 4;
         p.Image = p.BaseImage + 40;
     }
-    if (g_.RightFlag) {
+    if (right) {
         p.X += p.StepX;
         p.Mode = 3;
         p.Image = p.BaseImage + 32;
     }
-    if (g_.DownFlag) {
+    if (down) {
         p.Y += p.StepY;
         p.Mode = 2;
         p.Image = p.BaseImage;
@@ -124,8 +132,8 @@ void Game::MovePlayer()
             p.Image = p.BaseImage + 2;
     } else if (p.Mode <= 4) {
         p.Image = p.BaseImage + kStandOffset[p.Mode];
-        const bool held = (p.Mode == 1 && g_.UpFlag) || (p.Mode == 2 && g_.DownFlag) ||
-                          (p.Mode == 3 && g_.RightFlag) || (p.Mode == 4 && g_.LeftFlag);
+        const bool held = (p.Mode == 1 && up) || (p.Mode == 2 && down) ||
+                          (p.Mode == 3 && right) || (p.Mode == 4 && left);
         if (held)
             p.Image += (p.Ticks % 2 == 0) ? 4 : 6;
         else if (g_.ShiftFlag)

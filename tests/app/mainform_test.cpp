@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
@@ -49,6 +50,7 @@ protected:
             G().Actors()[i].Ticks = 1;  // not a respawn tick
         }
     }
+    const Actor& Player() { return G().Actors()[0]; }
     QColor FrontAt(int x, int y) const { return form_->Buffers().Front().pixelColor(x, y); }
 
     ScratchDir dir_;
@@ -223,4 +225,69 @@ TEST_F(MainFormTest, TrailOnlyWhilePlaying)
     form_->Timer1Timer();  // drawn over the smeared floor, then the floor is restored
     form_->Timer1Timer();
     EXPECT_EQ(FrontAt(280, 200), TileColour(1));
+}
+
+TEST_F(MainFormTest, AMouseHeldOnTheFieldStartsAGameAndLeadsHimThereUntilLetGo)
+{
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    QTest::mousePress(form_->PlayField, Qt::LeftButton, {}, QPoint(100, 340));
+    form_->Timer1Timer();
+    EXPECT_EQ(G().State(), GameState::Playing);
+    HideItems();
+    for (int t = 0; t < 30; ++t)
+        form_->Timer1Timer();
+    EXPECT_LE(std::abs(Player().X + 16 - 100), 6);
+    EXPECT_LE(std::abs(Player().Y + 16 - 340), 6);
+    EXPECT_EQ(Player().Image, 72) << "standing there, facing left, the longer way he walked";
+
+    // Dragged out of the field to the right, with the up arrow held too: both lead.
+    const QPoint at(Player().X, Player().Y);
+    QTest::mouseMove(form_->PlayField, QPoint(900, Player().Y + 16));
+    QTest::keyPress(form_.get(), Qt::Key_Up);
+    form_->Timer1Timer();
+    EXPECT_EQ(QPoint(Player().X, Player().Y), at + QPoint(12, -12));
+    QTest::keyRelease(form_.get(), Qt::Key_Up);
+    QTest::mouseMove(form_->PlayField, QPoint(900, Player().Y + 16));
+    form_->Timer1Timer();
+    EXPECT_EQ(QPoint(Player().X, Player().Y), at + QPoint(24, -12)) << "the key let go, the mouse still leads";
+
+    // Lifted mid-way: he stops at once, facing the way he walked.
+    QTest::mouseRelease(form_->PlayField, Qt::LeftButton, {}, QPoint(900, 0));
+    form_->Timer1Timer();
+    EXPECT_EQ(Player().X, at.x() + 24);
+    EXPECT_EQ(Player().Image, 64);
+    EXPECT_FALSE(G().Pointer().Held);
+}
+
+TEST_F(MainFormTest, TheFirstFingerResumesAPauseAndSteersUntilItLifts)
+{
+    static QPointingDevice* const screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    QSignalSpy downs(form_->PlayField, &TPlayField::MouseDown);
+    QSignalSpy ups(form_->PlayField, &TPlayField::MouseUp);
+    G().SetState(GameState::Paused);
+    HideItems();
+    QTest::touchEvent(form_->PlayField, screen).press(0, QPoint(500, 216));
+    form_->Timer1Timer();
+    EXPECT_EQ(G().State(), GameState::Playing);
+    EXPECT_EQ(Player().X, 292);
+
+    // A second finger is ignored; the first one's drag leads, beyond the field too.
+    QTest::touchEvent(form_->PlayField, screen).stationary(0).press(1, QPoint(0, 216));
+    form_->Timer1Timer();
+    EXPECT_EQ(Player().X, 304);
+    QTest::touchEvent(form_->PlayField, screen).move(0, QPoint(500, 600)).stationary(1);
+    form_->Timer1Timer();
+    EXPECT_EQ(QPoint(Player().X, Player().Y), QPoint(316, 212));
+
+    // The first lifted: he stops, and the finger still down does not steer.
+    QTest::touchEvent(form_->PlayField, screen).release(0, QPoint(500, 600)).stationary(1);
+    QTest::touchEvent(form_->PlayField, screen).move(1, QPoint(0, 0));
+    form_->Timer1Timer();
+    EXPECT_EQ(QPoint(Player().X, Player().Y), QPoint(316, 212));
+    QTest::touchEvent(form_->PlayField, screen).release(1, QPoint(0, 0));
+    EXPECT_EQ(downs.count(), 1) << "one press, and no mouse press made of it";
+    EXPECT_EQ(ups.count(), 1);
 }

@@ -321,6 +321,33 @@ TEST_F(MenusTest, TopListClosedHandsTheKeyboardBackToTheGame)
     EXPECT_TRUE(MainWindowActive());
 }
 
+TEST_F(MenusTest, TheGamesEndAndTheWindowLosingTheKeyboardLetGoOfThePointer)
+{
+    // Held on the field when the game ends: the top list opens over it.
+    QTest::mousePress(form_->PlayField, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(G().Pointer().Held);
+    G().SetState(GameState::Over);
+    G().G().WaitCount = 0;
+    ASSERT_EQ(Run([&] { form_->Timer1Timer(); }).size(), 1u);
+    EXPECT_EQ(G().State(), GameState::Waiting);
+    EXPECT_FALSE(G().Pointer().Held);
+    const QPoint at(G().Actors()[0].X, G().Actors()[0].Y);
+    QTest::mouseMove(form_->PlayField, QPoint(0, 0));
+    form_->Timer1Timer();
+    EXPECT_EQ(QPoint(G().Actors()[0].X, G().Actors()[0].Y), at) << "a drag after it steers nothing";
+    QTest::mouseRelease(form_->PlayField, Qt::LeftButton, {}, QPoint(0, 0));
+
+    // Held when another window takes the keyboard.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QTest::mousePress(form_->PlayField, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(G().Pointer().Held);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(G().Pointer().Held);
+}
+
 TEST_F(MenusTest, SpeedDialogOpensBesideTheGameExceptWhilePlaying)
 {
     for (GameState s : kAllStates) {

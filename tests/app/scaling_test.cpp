@@ -124,3 +124,14 @@ TEST_F(ScalingTest, F11SetsNoFlagOfTheGame)
     EXPECT_FALSE(g.StartRequest || g.PauseRequest || g.UpFlag || g.DownFlag || g.LeftFlag || g.RightFlag);
     EXPECT_TRUE(g.ShiftFlag) << "as any key with Shift held";
 }
+
+TEST_F(ScalingTest, APressAtFactorTwoPointsAtTheFieldPixelUnderIt)
+{
+    form_->PlayField->SetScale(2);
+    EXPECT_EQ(form_->PlayField->FieldPoint(QPointF(201.5, 681.0)), QPoint(100, 340));
+    EXPECT_EQ(form_->PlayField->FieldPoint(QPointF(-0.5, 864.0)), QPoint(-1, 432)) << "beyond the field";
+    QTest::mousePress(form_->PlayField, Qt::LeftButton, {}, QPoint(1183, 1));
+    EXPECT_EQ(form_->GameRules().Pointer().X, 591);
+    EXPECT_EQ(form_->GameRules().Pointer().Y, 0);
+    QTest::mouseRelease(form_->PlayField, Qt::LeftButton, {}, QPoint(1183, 1));
+}

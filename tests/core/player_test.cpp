@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 using namespace porimogu;
 using namespace porimogu::testing;
 
@@ -179,4 +182,128 @@ TEST_F(PlayerTest, EatPoseLastsUntilTheTicksReachAMultipleOfFour)
     EXPECT_EQ(r.Player().Points, 0);
     r.Step();
     EXPECT_EQ(r.Player().Image, 70) << "tick 13: walking right again";
+}
+
+TEST(SteerToward, FlagsLeadHisCentreToThePointAndStopWithinHalfAStep)
+{
+    // ぽっけ's top-left corner at (px, py); his centre is 16 further on each axis.
+    const struct {
+        std::int32_t x, y, px, py;
+        Steering want;
+    } cases[] = {
+        {400, 216, 280, 200, {.Right = true}},
+        {100, 216, 280, 200, {.Left = true}},
+        {296, 50, 280, 200, {.Up = true}},
+        {296, 400, 280, 200, {.Down = true}},
+        {400, 100, 280, 200, {.Up = true, .Right = true}},
+        {100, 400, 280, 200, {.Down = true, .Left = true}},
+        // Half a step (6) on either side is close enough; 7 is not.
+        {302, 210, 280, 200, {}},
+        {290, 222, 280, 200, {}},
+        {303, 216, 280, 200, {.Right = true}},
+        {289, 216, 280, 200, {.Left = true}},
+        {296, 209, 280, 200, {.Up = true}},
+        {296, 223, 280, 200, {.Down = true}},
+        // Beyond a border the point is the nearest one his centre reaches.
+        {2000, 216, 560, 200, {}},
+        {2000, 216, 556, 200, {}},
+        {2000, 216, 548, 200, {.Right = true}},
+        {-300, 216, 0, 200, {}},
+        {-300, 216, 12, 200, {.Left = true}},
+        {296, -40, 280, 0, {}},
+        {296, 900, 280, 400, {}},
+        {296, 900, 280, 388, {.Down = true}},
+        {-5, -5, 560, 400, {.Up = true, .Left = true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "point " << c.x << "," << c.y << " from " << c.px << "," << c.py);
+        const Steering s = SteerToward(c.x, c.y, c.px, c.py);
+        EXPECT_EQ(s.Up, c.want.Up);
+        EXPECT_EQ(s.Down, c.want.Down);
+        EXPECT_EQ(s.Left, c.want.Left);
+        EXPECT_EQ(s.Right, c.want.Right);
+    }
+}
+
+TEST_F(PlayerTest, AHeldPointWalksHimThereWithoutEverSteppingBack)
+{
+    // From starts of every remainder of his 12-pixel grid, and from both borders, to
+    // points inside, on and beyond the field.
+    const std::int32_t starts[] = {0, 5, 280, 551, 556, 560};
+    for (std::int32_t sx : starts) {
+        for (std::int32_t tx = -40; tx <= 640; tx += 3) {
+            const std::int32_t sy = std::min<std::int32_t>(sx, 400);
+            const std::int32_t ty = 470 - tx;
+            r.Player().X = sx;
+            r.Player().Y = sy;
+            r.game.PlayFieldMouseDown(tx, ty);
+            int lastDx = 0, lastDy = 0;
+            for (int t = 0; t < 60; ++t) {
+                const std::int32_t x = r.Player().X, y = r.Player().Y;
+                r.game.MovePlayer();
+                const int dx = r.Player().X - x, dy = r.Player().Y - y;
+                ASSERT_GE(dx * lastDx, 0) << sx << " -> " << tx << " tick " << t;
+                ASSERT_GE(dy * lastDy, 0) << sx << " -> " << tx << " tick " << t;
+                if (dx != 0) lastDx = dx;
+                if (dy != 0) lastDy = dy;
+            }
+            const Actor before = r.Player();
+            r.game.MovePlayer();
+            ASSERT_TRUE(r.Player().X == before.X && r.Player().Y == before.Y) << sx << " -> " << tx << ": still walking";
+            EXPECT_LE(std::abs(std::clamp(tx, 16, 576) - (r.Player().X + 16)), 6) << sx << " -> " << tx;
+            EXPECT_LE(std::abs(std::clamp(ty, 16, 416) - (r.Player().Y + 16)), 6) << sx << " -> " << tx;
+            r.game.PlayFieldMouseUp();
+        }
+    }
+}
+
+TEST_F(PlayerTest, ThePointersFlagsAreItsOwnBesideTheKeys)
+{
+    r.Player().X = 280;
+    r.Player().Y = 200;
+    Hold({vk::Up});
+    r.game.PlayFieldMouseDown(500, 210);  // to the right, on his row within half a step
+    EXPECT_EQ(Move(1).X, 292);
+    EXPECT_EQ(r.Player().Y, 188);
+    EXPECT_EQ(r.Player().Mode, 3);
+    r.game.FormKeyUp(vk::Up, 0);
+    EXPECT_EQ(Move(2).X, 304) << "the key let go, the pointer still leads";
+    EXPECT_EQ(r.Player().Y, 188);
+    r.game.PlayFieldMouseUp();
+    EXPECT_EQ(Move(3).X, 304);
+    EXPECT_EQ(r.Player().Image, 64) << "let go: standing, facing the way he walked";
+
+    Hold({vk::Right});
+    r.game.PlayFieldMouseDown(0, 210);
+    EXPECT_EQ(Move(4).X, 304) << "opposite flags cancel, as two keys do";
+    r.game.PlayFieldMouseUp();
+    EXPECT_EQ(Move(5).X, 316) << "the pointer let go, the key still walks";
+    EXPECT_TRUE(r.G().RightFlag);
+    r.game.PlayFieldMouseMove(0, 0);
+    EXPECT_FALSE(r.game.Pointer().Held) << "a move after the release holds nothing";
+}
+
+TEST_F(PlayerTest, APressStartsOrResumesAndAHeldPointerSteersThroughTheStart)
+{
+    const struct {
+        GameState state;
+        bool request;
+    } cases[] = {{GameState::Waiting, true}, {GameState::Paused, true},
+                 {GameState::Playing, false}, {GameState::Over, false}};
+    for (const auto& c : cases) {
+        r.game.SetState(c.state);
+        r.G().StartRequest = false;
+        r.game.PlayFieldMouseDown(10, 10);
+        EXPECT_EQ(r.G().StartRequest, c.request) << int(c.state);
+        r.game.PlayFieldMouseUp();
+        EXPECT_EQ(r.G().StartRequest, c.request) << "a tap counts: the release keeps the request";
+    }
+
+    r.game.SetState(GameState::Waiting);
+    r.G().StartRequest = false;
+    r.Player().X = 280;
+    r.game.PlayFieldMouseDown(580, 216);
+    r.Step();
+    EXPECT_EQ(r.game.State(), GameState::Playing);
+    EXPECT_EQ(r.Player().X, 292) << "the new game cleared the keys, not the pointer";
 }

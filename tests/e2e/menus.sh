@@ -2,8 +2,9 @@
 # The menu bar from the keyboard: Alt and the access letters, or F10, open the menus and
 # choose their items, while a tap of Alt alone leaves the arrows with the game. Help
 # opens beside the running game and hands the keys back when it closes; スタート starts a
-# game, ていし pauses and resumes it, やめる ends it, the top
-# list follows, and おわり ends the program. The game state is read from the colour of
+# game, ていし pauses and resumes it (a press on the play field resumes it too), やめる
+# ends it, a press held on the field then only walks ぽっけ there, the top list follows,
+# and おわり ends the program. The game state is read from the colour of
 # the state label at the right of the status bar: the button face while waiting, the
 # panel's own colour while playing, yellow while paused, lime when over.
 source "$(dirname "$0")/lib.sh"
@@ -76,8 +77,27 @@ expect_music silent
 choose g p
 expect_state playing
 expect_music playing
+# Paused through the menu, resumed by a press on the play field.
+read -r fx fy < <(awk -F'[x+]' '{print $3, $4}' <<<"$E2E_FIELD_AREA")
+choose g p
+expect_state paused
+xdotool mousemove $((fx + 296)) $((fy + 40)) click 1
+expect_state playing
+expect_music playing
 choose g q
 expect_state over
+# Once the game is over a press only steers: held near the bottom of the field and
+# dragged beyond it, it walks ぽっけ down to the border under the point, where he stands.
+xdotool mousemove $((fx + 296)) $((fy + 420)) mousedown 1
+sleep 0.2
+xdotool mousemove $((fx + 296)) $((fy + 470))
+sleep 1
+read -r x3 y3 _ < <(find_sprite "$E2E_TMP/find.png" 32 1 whole)
+xdotool mouseup 1
+[ "$x3" -ge 0 ] || fail "ぽっけ not found standing after the press"
+[ "$y3" -eq $((fy + 400)) ] && [ $((x3 + 16 - fx - 296)) -ge -6 ] && [ $((x3 + 16 - fx - 296)) -le 6 ] \
+  || fail "ぽっけ does not stand at the point held ($((x3 - fx)),$((y3 - fy)) in the field)"
+state_is over || fail "a press after the game ended changed the state"
 top=$(wait_window '^TopList Dialog$' 10) || fail "no top list after the game"
 expect_centred "$top" "the top list"
 expect_music silent   # stopped by the recording

@@ -234,6 +234,7 @@ TEST_F(MainFormTest, AMouseHeldOnTheFieldStartsAGameAndLeadsHimThereUntilLetGo)
     QTest::mousePress(form_->PlayField, Qt::LeftButton, {}, QPoint(100, 340));
     form_->Timer1Timer();
     EXPECT_EQ(G().State(), GameState::Playing);
+    EXPECT_EQ(QPoint(Player().X, Player().Y), QPoint(268, 212)) << "the new game clears keys, not the pointer";
     HideItems();
     for (int t = 0; t < 30; ++t)
         form_->Timer1Timer();

@@ -257,33 +257,7 @@ TEST_F(PlayerTest, AHeldPointWalksHimThereWithoutEverSteppingBack)
     }
 }
 
-TEST_F(PlayerTest, ThePointersFlagsAreItsOwnBesideTheKeys)
-{
-    r.Player().X = 280;
-    r.Player().Y = 200;
-    Hold({vk::Up});
-    r.game.PlayFieldMouseDown(500, 210);  // to the right, on his row within half a step
-    EXPECT_EQ(Move(1).X, 292);
-    EXPECT_EQ(r.Player().Y, 188);
-    EXPECT_EQ(r.Player().Mode, 3);
-    r.game.FormKeyUp(vk::Up, 0);
-    EXPECT_EQ(Move(2).X, 304) << "the key let go, the pointer still leads";
-    EXPECT_EQ(r.Player().Y, 188);
-    r.game.PlayFieldMouseUp();
-    EXPECT_EQ(Move(3).X, 304);
-    EXPECT_EQ(r.Player().Image, 64) << "let go: standing, facing the way he walked";
-
-    Hold({vk::Right});
-    r.game.PlayFieldMouseDown(0, 210);
-    EXPECT_EQ(Move(4).X, 304) << "opposite flags cancel, as two keys do";
-    r.game.PlayFieldMouseUp();
-    EXPECT_EQ(Move(5).X, 316) << "the pointer let go, the key still walks";
-    EXPECT_TRUE(r.G().RightFlag);
-    r.game.PlayFieldMouseMove(0, 0);
-    EXPECT_FALSE(r.game.Pointer().Held) << "a move after the release holds nothing";
-}
-
-TEST_F(PlayerTest, APressStartsOrResumesAndAHeldPointerSteersThroughTheStart)
+TEST_F(PlayerTest, APressOnTheFieldStartsOrResumesLikeEnter)
 {
     const struct {
         GameState state;
@@ -298,12 +272,4 @@ TEST_F(PlayerTest, APressStartsOrResumesAndAHeldPointerSteersThroughTheStart)
         r.game.PlayFieldMouseUp();
         EXPECT_EQ(r.G().StartRequest, c.request) << "a tap counts: the release keeps the request";
     }
-
-    r.game.SetState(GameState::Waiting);
-    r.G().StartRequest = false;
-    r.Player().X = 280;
-    r.game.PlayFieldMouseDown(580, 216);
-    r.Step();
-    EXPECT_EQ(r.game.State(), GameState::Playing);
-    EXPECT_EQ(r.Player().X, 292) << "the new game cleared the keys, not the pointer";
 }

@@ -267,8 +267,12 @@ expect_centred() {
 # the state label's colour: the button face while waiting, the panel's own colour while
 # playing, yellow while paused, lime when over.
 watch_status_bar() {
-  local X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$win")"
+  local X Y WIDTH HEIGHT
+  # xwininfo, not xdotool: under a reparenting window manager xdotool adds the frame's
+  # offset to the client area's position.
+  read -r X Y WIDTH HEIGHT < <(xwininfo -id "$win" | awk '
+    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}')
   # The status bar is the bottom 32 rows of the window; Label2 starts 232 in and 8 down,
   # the state label (Label3) 384 in.
   local bar_top=$((Y + HEIGHT - 32))

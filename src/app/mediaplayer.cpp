@@ -263,11 +263,17 @@ void TMediaPlayer::BuildInto(Opened& r, const QString& name, const MediaPlayerOp
         for (const QString& candidate : options.audioDrivers) {
             const QByteArray id = candidate.toUtf8();
             if (candidate == QLatin1String("pulseaudio")) {
-                d.output = PulseMusicOutput::Open(d.synth, kSampleRate);
+                PulseMusicOutput::Refusal why = PulseMusicOutput::Refusal::NoServer;
+                d.output = PulseMusicOutput::Open(d.synth, kSampleRate, &why);
                 if (d.output) {
                     r.driverName = candidate;
                     break;
                 }
+                // A server that is there but does not answer in time would hold every
+                // other way out too (ALSA and SDL reach the desktop's sound through it,
+                // and they wait without a limit): the game goes on without music.
+                if (why == PulseMusicOutput::Refusal::NoAnswer)
+                    break;
                 continue;
             }
             if (fluid_settings_setstr(d.settings, "audio.driver", id.constData()) != FLUID_OK)

@@ -4,6 +4,7 @@
 
 #include <fluidsynth.h>
 #include <pulse/pulseaudio.h>
+#include <pulse/rtclock.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -47,6 +48,13 @@ void PulseMusicOutput::OnStreamState(pa_stream*, void* self)
     pa_threaded_mainloop_signal(static_cast<PulseMusicOutput*>(self)->loop_, 0);
 }
 
+void PulseMusicOutput::OnDeadline(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self)
+{
+    auto* out = static_cast<PulseMusicOutput*>(self);
+    out->late_ = true;
+    pa_threaded_mainloop_signal(out->loop_, 0);
+}
+
 // Runs on the loop's thread whenever the server wants more: the synthesizer renders
 // straight into the server's memory, left and right interleaved. A corked stream is
 // still asked to fill its buffer; that is left to the moment it is uncorked.
@@ -70,8 +78,11 @@ void PulseMusicOutput::OnWrite(pa_stream* s, std::size_t bytes, void* self)
     }
 }
 
-std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, int rate)
+std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, int rate, Refusal* why,
+                                                         std::chrono::milliseconds limit)
 {
+    if (why)
+        *why = Refusal::NoServer;
     std::unique_ptr<PulseMusicOutput> out(new PulseMusicOutput);
     out->synth_ = synth;
     out->loop_ = pa_threaded_mainloop_new();
@@ -86,20 +97,31 @@ std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, i
     if (!out->context_)
         return nullptr;
     pa_context_set_state_callback(out->context_, &OnContextState, out.get());
+    // Set before the loop runs, so it needs no lock; it fires once, on the loop's thread.
+    const auto limitUs = static_cast<pa_usec_t>(std::max<long long>(0, limit.count())) * PA_USEC_PER_MSEC;
+    out->deadline_ = pa_context_rttime_new(out->context_, pa_rtclock_now() + limitUs, &OnDeadline, out.get());
+    if (!out->deadline_)
+        return nullptr;
     if (pa_context_connect(out->context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
         return nullptr;
     if (pa_threaded_mainloop_start(out->loop_) < 0)
         return nullptr;
 
     Locked lock(out->loop_);
-    // Waits (the lock held) until state() is ready; false when it went bad first.
-    auto await = [&out](auto state, auto ready, auto good) {
+    // Waits (the lock held) until state() is ready; false when it went bad first or the
+    // deadline passed, and then `why` tells which.
+    auto await = [&out, why](auto state, auto ready, auto good) {
         for (;;) {
             const auto now = state();
             if (now == ready)
                 return true;
             if (!good(now))
                 return false;
+            if (out->late_) {
+                if (why)
+                    *why = Refusal::NoAnswer;
+                return false;
+            }
             pa_threaded_mainloop_wait(out->loop_);
         }
     };
@@ -125,6 +147,8 @@ std::unique_ptr<PulseMusicOutput> PulseMusicOutput::Open(fluid_synth_t* synth, i
     if (!await([&out] { return pa_stream_get_state(out->stream_); }, PA_STREAM_READY,
                [](pa_stream_state_t st) { return PA_STREAM_IS_GOOD(st); }))
         return nullptr;
+    pa_threaded_mainloop_get_api(out->loop_)->time_free(out->deadline_);
+    out->deadline_ = nullptr;
     return out;
 }
 
@@ -133,6 +157,8 @@ PulseMusicOutput::~PulseMusicOutput()
     if (loop_)
         pa_threaded_mainloop_stop(loop_);
     // With the loop stopped no callback runs any more.
+    if (deadline_)
+        pa_threaded_mainloop_get_api(loop_)->time_free(deadline_);
     if (stream_) {
         pa_stream_set_write_callback(stream_, nullptr, nullptr);
         pa_stream_set_state_callback(stream_, nullptr, nullptr);

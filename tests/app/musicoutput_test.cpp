@@ -4,7 +4,9 @@
 #include "appfakes.h"
 #include "boxanswerer.h"
 #include "mainform.h"
+#include "errors.h"
 #include "mediaplayer.h"
+#include "musicoutput.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -145,6 +152,69 @@ TEST_F(MusicOutputTest, TheWaitingGameSendsNothingAndANewGameSendsMusic)
 
     form->FormDestroy();
     form.reset();
+}
+
+// A sound server that takes the connection and then never says a word: the socket
+// listens, nobody accepts or answers. PULSE_SERVER points at it while the object lives.
+class SilentServer {
+public:
+    SilentServer()
+    {
+        const QByteArray path = QFile::encodeName(dir_.filePath(QStringLiteral("native")));
+        fd_ = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::strncpy(addr.sun_path, path.constData(), sizeof addr.sun_path - 1);
+        ok_ = fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 && listen(fd_, 8) == 0;
+        qputenv("PULSE_SERVER", "unix:" + path);
+    }
+    ~SilentServer()
+    {
+        qunsetenv("PULSE_SERVER");
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    bool Ok() const { return ok_; }
+    QString Dir() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    int fd_ = -1;
+    bool ok_ = false;
+};
+
+TEST(PulseMusicOutput, ASoundServerThatNeverAnswersCostsOnlyTheTimeLimit)
+{
+    SilentServer silent;
+    ASSERT_TRUE(silent.Ok());
+    struct Row {
+        QByteArray server;
+        PulseMusicOutput::Refusal why;
+    } rows[] = {
+        {"unix:" + QFile::encodeName(silent.Dir()) + "/native", PulseMusicOutput::Refusal::NoAnswer},
+        {"unix:" + QFile::encodeName(silent.Dir()) + "/nobody-here", PulseMusicOutput::Refusal::NoServer},
+    };
+    for (const Row& row : rows) {
+        qputenv("PULSE_SERVER", row.server);
+        using R = PulseMusicOutput::Refusal;
+        R why = row.why == R::NoAnswer ? R::NoServer : R::NoAnswer;   // the other one, so it must be set
+        EXPECT_EQ(PulseMusicOutput::Open(nullptr, TMediaPlayer::kSampleRate, &why, std::chrono::milliseconds(300)),
+                  nullptr) << row.server.constData();
+        EXPECT_EQ(why, row.why) << row.server.constData();
+    }
+
+    // The player gives up on the music as without any sound device, and does not go on
+    // to the outputs that would reach the same silent server and wait for it for ever.
+    qputenv("PULSE_SERVER", rows[0].server);
+    TMediaPlayer p;
+    p.FileName = kTune;
+    try {
+        p.OpenMedia();
+        ADD_FAILURE() << "opened on " << p.AudioDriverName().toStdString();
+    } catch (const EMCIDeviceError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("音を出す装置が使えません"));
+    }
+    EXPECT_FALSE(p.DeviceOpen());
 }
 
 } // namespace

@@ -16,6 +16,8 @@ E2E_XVFB=""
 E2E_WMPID=""
 E2E_PULSE=""
 E2E_COVER=""
+E2E_SOUND_PIDS=()   # the processes of a private PipeWire, last started first in the list
+E2E_MONITOR=""      # what the null sink plays, recorded all along (PipeWire)
 E2E_RUN_AS=()   # a command that runs the game as another user, when set
 # Where the game finds its sound server: a socket nobody listens on unless start_pulse
 # runs one, so that no test reaches (or spawns) a sound server of the machine's.
@@ -29,6 +31,8 @@ e2e_cleanup() {
   if [ -n "$E2E_WMPID" ]; then kill "$E2E_WMPID" 2>/dev/null || true; wait "$E2E_WMPID" 2>/dev/null || true; fi
   if [ -n "$E2E_XVFB" ]; then kill "$E2E_XVFB" 2>/dev/null || true; wait "$E2E_XVFB" 2>/dev/null || true; fi
   if [ -n "$E2E_PULSE" ]; then kill "$E2E_PULSE" 2>/dev/null || true; wait "$E2E_PULSE" 2>/dev/null || true; fi
+  local p
+  for p in "${E2E_SOUND_PIDS[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
   rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
@@ -103,13 +107,86 @@ start_pulse() {
   fail "pulseaudio did not start"
 }
 
+# start_pipewire [without-session-manager]: a private PipeWire as today's desktops run it:
+# the PipeWire daemon, its PulseAudio server and its session manager (WirePlumber, which
+# links streams to sinks and needs a session bus), with a null sink "e2e" as the only
+# output. Its runtime, configuration and state folders are the test's own, and the
+# session manager looks at no sound card, camera or Bluetooth device of the machine's.
+# Without the session manager the server accepts streams but never makes them ready.
+# What the null sink plays is recorded all along, so that `loudness` hears it at once.
+start_pipewire() {
+  local p cmd
+  p=$(mktemp -d "$E2E_TMP/pipewire.XXXXXX")
+  mkdir -p "$p/home/config/wireplumber/main.lua.d" "$p/home/config/wireplumber/bluetooth.lua.d" \
+    "$p/home/config/pipewire/pipewire.conf.d" "$p/run"
+  chmod 700 "$p/run"
+  cat >"$p/home/config/pipewire/pipewire.conf.d/e2e.conf" <<'CONF'
+context.objects = [
+  { factory = adapter
+    args = { factory.name = support.null-audio-sink node.name = "e2e" media.class = "Audio/Sink"
+             audio.position = [ FL FR ] object.linger = true monitor.channel-volumes = true } }
+]
+CONF
+  printf 'alsa_monitor.enabled = false\nv4l2_monitor.enabled = false\nlibcamera_monitor.enabled = false\n' \
+    >"$p/home/config/wireplumber/main.lua.d/90-e2e.lua"
+  echo 'bluez_monitor.enabled = false' >"$p/home/config/wireplumber/bluetooth.lua.d/90-e2e.lua"
+  local env=(env -u PULSE_SERVER -u PIPEWIRE_REMOTE HOME="$p/home" XDG_RUNTIME_DIR="$p/run"
+             XDG_CONFIG_HOME="$p/home/config" XDG_STATE_HOME="$p/home/state" XDG_DATA_HOME="$p/home/data"
+             DBUS_SESSION_BUS_ADDRESS="unix:path=$p/bus")
+  for cmd in "dbus-daemon --session --nofork --nopidfile --address=unix:path=$p/bus" pipewire pipewire-pulse \
+             wireplumber; do
+    [ "$cmd" = wireplumber ] && [ "${1:-}" = without-session-manager ] && continue
+    # shellcheck disable=SC2086  # the command and its options
+    "${env[@]}" $cmd >>"$p/log" 2>&1 &
+    E2E_SOUND_PIDS=("$!" "${E2E_SOUND_PIDS[@]}")
+    if [ "$cmd" = pipewire ]; then   # the PulseAudio server connects to a running daemon
+      for _ in $(seq 50); do [ -S "$p/run/pipewire-0" ] && break; sleep 0.1; done
+    fi
+  done
+  E2E_PULSE_SERVER=unix:$p/run/pulse/native
+  for _ in $(seq 100); do
+    pa info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  pa info >/dev/null 2>&1 || { cat "$p/log" >&2; fail "PipeWire did not start"; }
+  [ "${1:-}" = without-session-manager ] && return 0
+  for _ in $(seq 50); do   # the session manager makes the null sink the default
+    pa info 2>/dev/null | grep -q '^Default Sink: e2e$' && break
+    pa set-default-sink e2e >/dev/null 2>&1 || true
+    sleep 0.1
+  done
+  E2E_MONITOR=$p/monitor.raw
+  PULSE_SERVER=$E2E_PULSE_SERVER parec -d e2e.monitor --format=s16le --rate=8000 --channels=1 --raw \
+    >"$E2E_MONITOR" 2>>"$p/log" &
+  E2E_SOUND_PIDS=("$!" "${E2E_SOUND_PIDS[@]}")
+  for _ in $(seq 50); do [ -s "$E2E_MONITOR" ] && return 0; sleep 0.1; done
+  cat "$p/log" >&2
+  fail "the null sink of PipeWire cannot be listened to"
+}
+
 # pa ARGS...: pactl on the test's own sound server.
 pa() { PULSE_SERVER=$E2E_PULSE_SERVER pactl "$@"; }
 
 # loudness SECONDS: the largest sample heard on the null sink's monitor over that time.
 loudness() {
+  if [ -n "$E2E_MONITOR" ]; then
+    local mark
+    mark=$(monitor_mark)
+    sleep "$1"
+    loudest_since "$mark"
+    return 0
+  fi
   { PULSE_SERVER=$E2E_PULSE_SERVER timeout "$1" parec -d e2e.monitor --format=s16le --rate=8000 --channels=1 \
       --raw 2>/dev/null || true; } | od -An -v -td2 -w2 | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
+}
+
+# monitor_mark: how much the null sink's recording holds so far (start_pipewire).
+monitor_mark() { echo $(($(stat -c %s "$E2E_MONITOR") / 2 * 2)); }
+
+# loudest_since MARK: the largest sample the null sink has played since the mark.
+loudest_since() {
+  od -An -v -td2 -w2 -j "$1" -N $(($(monitor_mark) - $1)) "$E2E_MONITOR" \
+    | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
 }
 
 # expect_music playing|silent: what the null sink's monitor hears, waited for a while

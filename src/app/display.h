@@ -10,4 +10,11 @@ namespace porimogu {
 // fails; an empty text when the game can go on (other platforms are left to Qt).
 QString DisplayProblem();
 
+// Whether the window system itself gives a window asking for full screen the whole
+// screen. On X11 that takes a running window manager that supports it; a bare X server
+// (a kiosk, a session without one) leaves the window as it was, and the game then
+// covers the screen itself. Other platforms (Wayland, offscreen) do it themselves.
+// Needs the application object.
+bool WindowSystemMakesFullScreen();
+
 } // namespace porimogu

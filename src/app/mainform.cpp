@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include "aboutbox.h"
+#include "display.h"
 #include "formutil.h"
 #include "gamepads.h"
 #include "gauge.h"
@@ -34,6 +35,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace porimogu {
 
@@ -500,10 +502,22 @@ void TMainForm::SetFullScreen(bool on)
 {
     if (on == isFullScreen())
         return;
-    if (on)
+    if (on) {
+        if (!WindowSystemMakesFullScreen()) {
+            ownFullScreenFrom_ = geometry();
+            if (QScreen* s = screen())
+                setGeometry(s->geometry());
+        }
         showFullScreen();
-    else
+        if (ownFullScreenFrom_) {
+            raise();
+            activateWindow();
+        }
+    } else {
         showNormal();
+        if (ownFullScreenFrom_)
+            setGeometry(*std::exchange(ownFullScreenFrom_, std::nullopt));
+    }
     LayoutClient();
 }
 

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -128,7 +129,9 @@ public:
     bool Confirm(const QString& question) override;
 
     // F11: full screen, where the client area is shown at the largest whole factor
-    // that fits, centred on black; the menu bar stays as it is.
+    // that fits, centred on black; the menu bar stays as it is. Without a window
+    // manager to do it, the window covers its screen itself, and goes back to where it
+    // was when full screen ends.
     void SetFullScreen(bool on);
     void ToggleFullScreen() { SetFullScreen(!isFullScreen()); }
     int ClientScale() const { return PlayField->Scale(); }
@@ -207,6 +210,7 @@ private:
     TTopDlg* topDlg_ = nullptr;
     bool closeRequested_ = false;
     bool musicOpenFailed_ = false;
+    std::optional<QRect> ownFullScreenFrom_;   // where the window was before covering the screen itself
 };
 
 // The form references of the running program.

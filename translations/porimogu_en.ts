@@ -66,6 +66,26 @@
         <source>ぜんがめんで はじめます (F11 で きりかえ)</source>
         <translation>Start in full screen (F11 switches).</translation>
     </message>
+    <message>
+        <source>つかいかた: %1 [オプション]...</source>
+        <translation>Usage: %1 [OPTION]...</translation>
+    </message>
+    <message>
+        <source>ちいさな こどもの ための ゲームです。ぽっけを やじるしキーで うごかして、80 びょうの あいだに たべものを たべます。</source>
+        <translation>A game for small children: steer Pokke with the arrow keys and eat the food within 80 seconds.</translation>
+    </message>
+    <message>
+        <source>この せつめいを だして おわります</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>バージョンを だして おわります</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
+        <translation>License GPL-3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;. This is free software: you are free to change and redistribute it. There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>

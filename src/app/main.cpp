@@ -1,7 +1,8 @@
 // Starts the game: seed from the clock, the main window and its three dialogs, the
 // message loop; at the end the window's clean-up stops the music. --fullscreen opens
-// the window in full screen.
+// the window in full screen; --help and --version answer in the terminal and end.
 #include "aboutbox.h"
+#include "commandline.h"
 #include "display.h"
 #include "formutil.h"
 #include "helpbox.h"
@@ -17,6 +18,8 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <cstdio>
+
 namespace {
 
 // The icon in every size drawn from the art, so no size is ever smoothed from another.
@@ -28,12 +31,31 @@ QIcon ProgramIcon()
     return icon;
 }
 
-} // namespace
+// Prints `text` on standard output; false when it could not be written whole.
+bool Print(const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) == std::size_t(bytes.size())
+        && std::fflush(stdout) == 0;
+}
 
-#include <cstdio>
+} // namespace
 
 int main(int argc, char** argv)
 {
+    QStringList rawArgs;
+    for (int i = 0; i < argc; ++i)
+        rawArgs << QString::fromLocal8Bit(argv[i]);
+    const porimogu::CommandLine line = porimogu::ReadCommandLine(rawArgs);
+    // --help and --version need no desktop: answered in the desktop's language, with
+    // only the core of the toolkit.
+    if (line.ask == porimogu::CommandLine::Ask::Help || line.ask == porimogu::CommandLine::Ask::Version) {
+        QCoreApplication app(argc, argv);
+        porimogu::InstallTranslations();
+        const bool help = line.ask == porimogu::CommandLine::Ask::Help;
+        return Print(help ? porimogu::HelpText(QStringLiteral("porimogu")) : porimogu::VersionText()) ? 0 : 1;
+    }
+
     // Without a desktop to open on, say so plainly instead of letting the toolkit abort.
     if (const QString problem = porimogu::DisplayProblem(); !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
@@ -49,18 +71,15 @@ int main(int argc, char** argv)
     // `--launch-error TEXT`: the launcher could not prepare the player's folder and
     // hands the reason over, so a start from the desktop menu shows it instead of
     // leaving the player with nothing on the screen.
-    const QStringList args = QApplication::arguments();
-    if (args.size() == 3 && args.at(1) == QStringLiteral("--launch-error")) {
-        porimogu::ShowErrorBox(args.at(2));
+    if (line.ask == porimogu::CommandLine::Ask::LaunchError) {
+        porimogu::ShowErrorBox(line.launchError);
         return 1;
     }
 
-    // An unknown option is said on stderr and ends the program before any window.
+    // An unknown option is said on stderr and ends the program before any window (the
+    // toolkit has taken its own options out by now).
     QCommandLineParser parser;
-    parser.setApplicationDescription(porimogu::GameTitle());
-    parser.addHelpOption();
-    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
-                                        QCoreApplication::translate("CommandLine", "ぜんがめんで はじめます (F11 で きりかえ)"));
+    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"));
     parser.addOption(fullScreen);
     parser.process(app);
 
@@ -81,7 +100,7 @@ int main(int argc, char** argv)
         form.SetDialogs(porimogu::AboutBox, porimogu::HelpBox, porimogu::TopDlg);
         oneGame.BringToFrontOnRequest(&form);
         if (!form.CloseRequested() && !porimogu::TerminationRequested()) {
-            if (parser.isSet(fullScreen))
+            if (line.fullScreen)
                 form.SetFullScreen(true);
             else
                 form.show();

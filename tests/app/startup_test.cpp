@@ -2,6 +2,7 @@
 // a game that either ends at its first tick or plays on in silence.
 #include "appfakes.h"
 #include "boxanswerer.h"
+#include "commandline.h"
 #include "mainform.h"
 
 #include <QBuffer>
@@ -56,6 +57,39 @@ protected:
     NullSound sound_;
     std::unique_ptr<TMainForm> form_;
 };
+
+// The command line: help wins wherever it stands (before a lone "--"), then the
+// version; the launcher's error is only ever the whole command line.
+TEST(CommandLine, HelpAndVersionAreAnsweredWhereverTheyStand)
+{
+    using Ask = CommandLine::Ask;
+    const struct {
+        QStringList args;
+        Ask ask;
+        bool fullScreen;
+    } rows[] = {
+        {{}, Ask::Play, false},
+        {{"--fullscreen"}, Ask::Play, true},
+        {{"--help"}, Ask::Help, false},
+        {{"-h"}, Ask::Help, false},
+        {{"--fullscreen", "--version", "--help"}, Ask::Help, true},
+        {{"--version"}, Ask::Version, false},
+        {{"-platform", "offscreen", "--version"}, Ask::Version, false},
+        {{"--", "--help", "--fullscreen"}, Ask::Play, false},
+        {{"--launch-error", "--help"}, Ask::LaunchError, false},
+        {{"--launch-error"}, Ask::Play, false},
+        {{"--launch-error", "a", "--help"}, Ask::Help, false},
+    };
+    for (const auto& row : rows) {
+        const CommandLine line = ReadCommandLine(QStringList{QStringLiteral("porimogu")} + row.args);
+        const std::string said = row.args.join(u' ').toStdString();
+        EXPECT_EQ(line.ask, row.ask) << said;
+        EXPECT_EQ(line.fullScreen, row.fullScreen) << said;
+    }
+    EXPECT_EQ(ReadCommandLine({"porimogu", "--launch-error", "--help"}).launchError, QStringLiteral("--help"));
+    EXPECT_TRUE(HelpText(QStringLiteral("porimogu")).contains(QStringLiteral("  --fullscreen    ")));
+    EXPECT_TRUE(VersionText().startsWith(QStringLiteral("porimogu 2.")));
+}
 
 } // namespace
 

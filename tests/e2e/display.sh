@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Without a display to open on, the program says so in one line that names the display
 # and what to do, and ends with status 1 instead of aborting. The offscreen platform
-# needs no display and keeps working.
+# needs no display and keeps working; --help and --version need none either.
 source "$(dirname "$0")/lib.sh"
 new_game_dir
 
@@ -21,6 +21,28 @@ expect_refusal() {
 expect_refusal "DISPLAY unset" 'DISPLAY is not set'
 expect_refusal "DISPLAY=:99999" ':99999' DISPLAY=:99999
 expect_refusal "xcb chosen, DISPLAY=:99999" ':99999' QT_QPA_PLATFORM=xcb DISPLAY=:99999
+
+# --help and --version: printed on standard output with status 0, whatever else is on
+# the command line, and nothing on standard error.
+answer() {
+  (cd "$game" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$E2E_GAME" "$@") \
+    >"$E2E_TMP/out" 2>"$E2E_TMP/err" || fail "$*: exit status $? without a display ($(cat "$E2E_TMP/err"))"
+  [ ! -s "$E2E_TMP/err" ] || fail "$*: said on standard error: $(cat "$E2E_TMP/err")"
+}
+answer --help
+grep -q '^つかいかた: porimogu ' "$E2E_TMP/out" || fail "--help: no usage line: $(cat "$E2E_TMP/out")"
+for opt in --fullscreen --help --version; do
+  grep -q "^  .*$opt " "$E2E_TMP/out" || fail "--help does not list $opt"
+done
+answer --fullscreen -h
+grep -q '^つかいかた: ' "$E2E_TMP/out" || fail "-h after --fullscreen: no usage"
+answer --version
+[ "$(head -n 1 "$E2E_TMP/out")" = "porimogu 2.0" ] || fail "--version: first line $(head -n 1 "$E2E_TMP/out")"
+grep -q '^Copyright ' "$E2E_TMP/out" || fail "--version: no copyright line"
+LANGUAGE=en answer --help
+grep -q '^Usage: porimogu ' "$E2E_TMP/out" || fail "--help is not in English for English: $(cat "$E2E_TMP/out")"
+[ -z "$(ls -A "$game" | grep -v -x -e game.bmp -e game.mid)" ] || fail "--help or --version left files behind"
+echo "--help and --version answered without a display"
 
 # Offscreen: no display needed; the game runs until it is told to stop.
 (cd "$game" && exec env -u DISPLAY QT_QPA_PLATFORM=offscreen PULSE_SERVER="$E2E_PULSE_SERVER" "$E2E_GAME" \

@@ -92,5 +92,16 @@ DISPLAY=:9|unset
 WAYLAND_DISPLAY=wayland-0 DISPLAY=:9 QT_QPA_PLATFORM=wayland|wayland
 EOF2
 
+# --help and --version go straight to the game, which answers them: nothing is made,
+# not even without a home.
+for opt in --help -h --version "--fullscreen --help"; do
+  # shellcheck disable=SC2086  # the options, split
+  (cd "$tmp/cwd" && env -i PATH="$PATH" REPORT="$tmp/report" "$tmp/porimogu" $opt 2>"$tmp/stderr") \
+    || fail "$opt without a home: status $?"
+  grep -qx "dir=$tmp/cwd" "$tmp/report" || fail "$opt: the game did not answer it at once: $(cat "$tmp/report")"
+  [ "$(grep '^arg=' "$tmp/report" | tr '\n' ' ')" = "$(printf 'arg=%s ' $opt)" ] || fail "$opt: not handed on as given"
+done
+[ -z "$(ls -A "$tmp/cwd")" ] || fail "--help made something: $(ls -A "$tmp/cwd")"
+
 echo "launcher: $failed failed"
 [ "$failed" -eq 0 ]

@@ -503,6 +503,7 @@ void TMainForm::SetFullScreen(bool on)
     if (on == isFullScreen())
         return;
     if (on) {
+        startedFull_ = startedFull_ || !isVisible();
         if (!WindowSystemMakesFullScreen()) {
             ownFullScreenFrom_ = geometry();
             if (QScreen* s = screen())
@@ -517,6 +518,8 @@ void TMainForm::SetFullScreen(bool on)
         showNormal();
         if (ownFullScreenFrom_)
             setGeometry(*std::exchange(ownFullScreenFrom_, std::nullopt));
+        else if (std::exchange(startedFull_, false))
+            CenterOnScreen(this);   // never placed as a window with its frame: placed now
     }
     LayoutClient();
 }

@@ -68,7 +68,8 @@ TEST_F(MusicCallsTest, MissingMusicIsSaidAtStartAndAtEveryRequestWhileChecked)
     BoxAnswerer boxes;
     PlayPauseResume();
     const QString notOpen = QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません.");
-    QTRY_COMPARE(boxes.texts.size(), 3);  // each shown once its tick had returned
+    // Each shown once its tick had returned.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.texts.size() == 3; }, 5000));
     EXPECT_EQ(boxes.texts, (QStringList{notOpen, notOpen, notOpen}));
     EXPECT_EQ(form_->GameRules().State(), GameState::Playing);  // each state change stood
     form_->FormDestroy();
@@ -127,7 +128,7 @@ TEST_F(MusicCallsTest, TheFieldGoesOnBehindTheBoxOfAFailedStart_ItFroze)
     });
     watch.start();
     QTest::keyPress(form_.get(), Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(!fieldLater.isNull(), 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fieldLater.isNull(); }, 5000));
     QTest::keyRelease(form_.get(), Qt::Key_Return);
     QTest::qWait(300);
     watch.stop();

@@ -2,7 +2,7 @@
 // player walking, and ports that do nothing. Also counts heap allocations per tick:
 // the rules must allocate nothing once the game runs.
 #include "countingnew.h"
-#include "game.h"
+#include "core/game.h"
 #include "nullports.h"
 
 #include <benchmark/benchmark.h>

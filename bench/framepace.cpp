@@ -14,13 +14,13 @@
 // Run in a folder holding game.bmp and game.mid. The music plays when a sound server
 // is reachable (PULSE_SERVER) and the music item is checked, as in the game.
 // Prints one line of "name=value" figures.
-#include "aboutbox.h"
+#include "dialogs/aboutbox.h"
 #include "countingnew.h"
-#include "helpbox.h"
-#include "mainform.h"
-#include "mediaplayer.h"
-#include "msgbox.h"
-#include "topdlg.h"
+#include "dialogs/helpbox.h"
+#include "window/mainform.h"
+#include "audio/mediaplayer.h"
+#include "dialogs/msgbox.h"
+#include "dialogs/topdlg.h"
 
 #include <QApplication>
 #include <QDir>

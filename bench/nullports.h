@@ -1,6 +1,6 @@
 #pragma once
 // Ports that do nothing, for benchmarks that measure the rules and the frame alone.
-#include "ports.h"
+#include "core/ports.h"
 
 namespace porimogu {
 

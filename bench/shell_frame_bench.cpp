@@ -4,8 +4,8 @@
 // a transparent corner, so the masked draw takes both of its paths. Also counts heap
 // allocations per frame: the frame must allocate nothing once the game runs.
 #include "countingnew.h"
-#include "framebuffers.h"
-#include "game.h"
+#include "window/framebuffers.h"
+#include "core/game.h"
 #include "nullports.h"
 
 #include <benchmark/benchmark.h>

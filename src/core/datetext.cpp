@@ -1,6 +1,6 @@
-#include "datetext.h"
+#include "core/datetext.h"
 
-#include "scores.h"
+#include "core/scores.h"
 
 #include <array>
 #include <utility>

@@ -1,7 +1,7 @@
 // The frame tick, the game states, the countdown, the keys and the menu commands.
-#include "game.h"
+#include "core/game.h"
 
-#include "errors.h"
+#include "core/errors.h"
 
 namespace porimogu {
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "globals.h"
-#include "pointerinput.h"
-#include "ports.h"
-#include "random.h"
+#include "core/globals.h"
+#include "core/pointerinput.h"
+#include "core/ports.h"
+#include "core/random.h"
 
 #include <array>
 #include <cstdint>

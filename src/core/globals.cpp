@@ -1,6 +1,6 @@
-#include "globals.h"
+#include "core/globals.h"
 
-#include "scores.h"
+#include "core/scores.h"
 
 #include <QCoreApplication>
 

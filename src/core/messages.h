@@ -1,5 +1,5 @@
 #pragma once
-#include "ports.h"
+#include "core/ports.h"
 
 #include <QString>
 #include <cstdint>

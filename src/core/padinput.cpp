@@ -1,6 +1,6 @@
-#include "padinput.h"
+#include "core/padinput.h"
 
-#include "game.h"
+#include "core/game.h"
 
 namespace porimogu {
 

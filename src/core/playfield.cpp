@@ -1,7 +1,7 @@
 // The play field: set-up, movement, eating and the depth-sorted drawing of the ten
 // actors. Every random draw and every step runs in the order the game has always
 // used, so a seed replays a game exactly.
-#include "game.h"
+#include "core/game.h"
 
 namespace porimogu {
 

@@ -1,4 +1,4 @@
-#include "pointerinput.h"
+#include "core/pointerinput.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // The end of a game: rank the points against Tops.dat, ask a qualifying player's name,
 // record the line and show the top list.
-#include "datetext.h"
-#include "errors.h"
-#include "game.h"
-#include "scores.h"
+#include "core/datetext.h"
+#include "core/errors.h"
+#include "core/game.h"
+#include "core/scores.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "scores.h"
+#include "core/scores.h"
 
-#include "errors.h"
-#include "wholefile.h"
+#include "core/errors.h"
+#include "core/wholefile.h"
 
 #include <QCollator>
 #include <QCoreApplication>

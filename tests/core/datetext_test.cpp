@@ -1,6 +1,6 @@
 // The date text of score lines: the picture letters, the eras, and where the format
 // comes from.
-#include "datetext.h"
+#include "core/datetext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The end of a game: ranking, the name prompt, the new line in Tops.dat, the top list,
 // and the way back to waiting when any of it fails.
-#include "datetext.h"
-#include "game.h"
+#include "core/datetext.h"
+#include "core/game.h"
 #include "scorefiles.h"
 
 #include <functional>

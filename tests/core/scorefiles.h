@@ -1,8 +1,8 @@
 #pragma once
 // Helpers for tests that read and write Tops.dat: Shift-JIS literals, whole-file
 // access, and a fresh working directory per test.
-#include "errors.h"
-#include "scores.h"
+#include "core/errors.h"
+#include "core/scores.h"
 
 #include <QDir>
 #include <QFile>

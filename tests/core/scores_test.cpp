@@ -1,6 +1,6 @@
 // The score list, its file rules and order, and the score-line text routines.
 #include "scorefiles.h"
-#include "scores.h"
+#include "core/scores.h"
 
 #include <QRandomGenerator>
 

@@ -2,7 +2,7 @@
 // that fails now and then — with the rules' invariants checked after every frame tick.
 // PORIMOGU_SOAK_GAMES sets how many games (100 by default; the sanitizer run plays 10000).
 #include "replay.h"
-#include "scores.h"
+#include "core/scores.h"
 
 #include <gtest/gtest.h>
 

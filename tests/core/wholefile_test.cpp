@@ -2,7 +2,7 @@
 // directories are never waited on or replaced, oversized files are refused before they
 // are read, links are followed and kept.
 #include "scorefiles.h"
-#include "wholefile.h"
+#include "core/wholefile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -2,8 +2,8 @@
 // Input: 2 bytes year, 1 month, 1 day, 2 locale index, 1 mode, then the picture in UTF-8.
 #include "fuzzcheck.h"
 
-#include "datetext.h"
-#include "scores.h"
+#include "core/datetext.h"
+#include "core/scores.h"
 
 #include <QList>
 

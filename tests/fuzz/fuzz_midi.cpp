@@ -2,7 +2,7 @@
 // is loaded and played for a moment by FluidSynth, which must take it without an error.
 #include "fuzzcheck.h"
 
-#include "midicheck.h"
+#include "formats/midicheck.h"
 
 #include <fluidsynth.h>
 

@@ -2,8 +2,8 @@
 // records, in Shift-JIS. Input: the name in UTF-8 (first byte 0) or UTF-16 (otherwise).
 #include "fuzzcheck.h"
 
-#include "msgbox.h"
-#include "scores.h"
+#include "dialogs/msgbox.h"
+#include "core/scores.h"
 
 #include <cstring>
 #include <string>

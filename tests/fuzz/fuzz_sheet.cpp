@@ -1,8 +1,8 @@
 // Any bytes as game.bmp -> the checked decode -> the tile sheet -> every tile drawn.
 #include "fuzzcheck.h"
 
-#include "framebuffers.h"
-#include "sheetfile.h"
+#include "window/framebuffers.h"
+#include "formats/sheetfile.h"
 
 #include <QGuiApplication>
 

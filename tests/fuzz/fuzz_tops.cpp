@@ -1,8 +1,8 @@
 // Tops.dat bytes -> the score list -> sorted -> the top-list texts -> saved -> loaded.
 #include "fuzzcheck.h"
 
-#include "errors.h"
-#include "scores.h"
+#include "core/errors.h"
+#include "core/scores.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 #pragma once
 // Headless play: fakes of every port the rules use, and a Replay that runs a seeded
 // game tick by tick from a script of key presses, menu clicks and countdown ticks.
-#include "errors.h"
-#include "game.h"
-#include "messages.h"
+#include "core/errors.h"
+#include "core/game.h"
+#include "core/messages.h"
 
 #include <QString>
 #include <QTemporaryDir>

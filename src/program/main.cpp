@@ -1,0 +1,116 @@
+// Starts the game: seed from the clock, the main window and its three dialogs, the
+// message loop; at the end the window's clean-up stops the music. --fullscreen opens
+// the window in full screen; --help and --version answer in the terminal and end.
+#include "dialogs/aboutbox.h"
+#include "platform/commandline.h"
+#include "platform/display.h"
+#include "dialogs/formutil.h"
+#include "dialogs/helpbox.h"
+#include "platform/language.h"
+#include "window/mainform.h"
+#include "dialogs/msgbox.h"
+#include "platform/oneinstance.h"
+#include "platform/termination.h"
+#include "dialogs/topdlg.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+// The icon in every size drawn from the art, so no size is ever smoothed from another.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// Prints `text` on standard output; false when it could not be written whole.
+bool Print(const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) == std::size_t(bytes.size())
+        && std::fflush(stdout) == 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList rawArgs;
+    for (int i = 0; i < argc; ++i)
+        rawArgs << QString::fromLocal8Bit(argv[i]);
+    const porimogu::CommandLine line = porimogu::ReadCommandLine(rawArgs);
+    // --help and --version need no desktop: answered in the desktop's language, with
+    // only the core of the toolkit.
+    if (line.ask == porimogu::CommandLine::Ask::Help || line.ask == porimogu::CommandLine::Ask::Version) {
+        QCoreApplication app(argc, argv);
+        porimogu::InstallTranslations();
+        const bool help = line.ask == porimogu::CommandLine::Ask::Help;
+        return Print(help ? porimogu::HelpText(QStringLiteral("porimogu")) : porimogu::VersionText()) ? 0 : 1;
+    }
+
+    // Without a desktop to open on, say so plainly instead of letting the toolkit abort.
+    if (const QString problem = porimogu::DisplayProblem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return 1;
+    }
+    QApplication app(argc, argv);
+    porimogu::InstallTranslations();
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
+    QApplication::setWindowIcon(ProgramIcon());
+    porimogu::InstallFontSubstitutions();
+    porimogu::CloseOnTerminationSignals(&QApplication::closeAllWindows);
+
+    // `--launch-error TEXT`: the launcher could not prepare the player's folder and
+    // hands the reason over, so a start from the desktop menu shows it instead of
+    // leaving the player with nothing on the screen.
+    if (line.ask == porimogu::CommandLine::Ask::LaunchError) {
+        porimogu::ShowErrorBox(line.launchError);
+        return 1;
+    }
+
+    // An unknown option is said on stderr and ends the program before any window (the
+    // toolkit has taken its own options out by now).
+    QCommandLineParser parser;
+    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"));
+    parser.addOption(fullScreen);
+    parser.process(app);
+
+    // One game per folder: a second start brings the running one to the front and ends.
+    porimogu::OneGamePerFolder oneGame;
+    if (oneGame.AnotherGameRuns())
+        return 0;
+
+    porimogu::Random clock;
+    clock.SeedFromClock();
+
+    int result = 0;
+    {
+        porimogu::TMainForm form(clock.Seed());
+        porimogu::AboutBox = new porimogu::TAboutBox(&form);
+        porimogu::HelpBox = new porimogu::THelpBox(&form);
+        porimogu::TopDlg = new porimogu::TTopDlg(&form);
+        form.SetDialogs(porimogu::AboutBox, porimogu::HelpBox, porimogu::TopDlg);
+        oneGame.BringToFrontOnRequest([&form] { return form.windowHandle(); });
+        if (!form.CloseRequested() && !porimogu::TerminationRequested()) {
+            if (line.fullScreen)
+                form.SetFullScreen(true);
+            else
+                form.show();
+            form.activateWindow();
+            form.setFocus();
+            result = QApplication::exec();
+            // Error boxes still waiting for their handler to return are shown too.
+            QCoreApplication::sendPostedEvents(&app, QEvent::MetaCall);
+        }
+        form.FormDestroy();
+    }
+    return result;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// Small pieces the game's forms share: their font, their labels, the window flags of the
+// fixed dialogs, centring on the screen and handing the keyboard back to the owner.
+#include <QFont>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <Qt>
+
+class QHideEvent;
+class QKeyEvent;
+class QLabel;
+class QPainter;
+
+namespace porimogu {
+
+// The window of a dialog the player cannot resize: a title bar with a close box only.
+inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                                     Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                                     Qt::MSWindowsFixedSizeDialogHint;
+// The same, kept above the game window while it is open beside it.
+inline constexpr Qt::WindowFlags kFixedTopDialogFlags = kFixedDialogFlags | Qt::WindowStaysOnTopHint;
+
+// "ＭＳ Ｐゴシック" at `pixelSize` pixels. Style and weight are left unset, so a widget
+// given this font takes them from its parent.
+QFont FormFont(int pixelSize);
+// The same with the weight set: bold, or explicitly regular when `bold` is false.
+QFont FormFont(int pixelSize, bool bold);
+
+// A label named `name` with `text`, its top-left at (x, y) in `parent`, sized to its text.
+// The label belongs to `parent`.
+QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text);
+
+// Draws a bevel `width` pixels wide just inside r, raised (light top and left, shadow
+// bottom and right) or lowered (the other way round), and shrinks r by it. The
+// bottom-right colour takes the two corners where the colours meet.
+void DrawBevel(QPainter& painter, QRect& r, bool raised, const QColor& light, const QColor& shadow,
+               int width);
+
+// The top-left corner that puts a window whose outer frame measures `outer` in the middle
+// of `screen`: (screen size - outer size) div 2 from the screen's corner, never above or
+// left of it (a window larger than the screen keeps its title bar reachable).
+QPoint CentredTopLeft(const QRect& screen, const QSize& outer);
+
+// The frame the window manager adds around `window` (outer size minus client size). Before
+// the window's first showing it is unknown: the frame of another visible top-level
+// window stands in for it, none when there is no such window.
+QSize FrameExtra(const QWidget* window);
+
+// Moves the window so that its outer frame stands in the middle of its owner's screen
+// (the primary screen when it has no owner); does nothing when there is no screen. A
+// window manager frames a window only once it is mapped: until the real frame is known
+// (at most a couple of seconds after the next showing) the window is centred once more
+// as soon as it is, so under a window manager it ends up centred by its outer frame.
+void CenterOnScreen(QWidget* window);
+
+// Shows the window without making it modal, raised and active. A hidden window is
+// centred first (see CenterOnScreen); an open one stays where the player put it.
+void ShowModeless(QWidget* window);
+
+// For a dialog's hideEvent, after the base class has handled it: when the program hid
+// the dialog (not the window system) and the owner's window is visible, that window
+// becomes active again, so the game's keys never stay with a closed dialog.
+void ReturnKeyboardToOwner(QWidget* dialog, const QHideEvent* event);
+
+// Held around a modal box's message loop: when the box is gone, the window that was
+// active before it (the game, as a rule) is activated again, whatever the window
+// manager would otherwise give the keyboard to.
+class ReactivateAfterModal {
+public:
+    ReactivateAfterModal();
+    ~ReactivateAfterModal();
+    ReactivateAfterModal(const ReactivateAfterModal&) = delete;
+    ReactivateAfterModal& operator=(const ReactivateAfterModal&) = delete;
+
+private:
+    QPointer<QWidget> previous_;
+};
+
+// For dialogs without a Cancel button: true when `event` is Esc without modifiers, which
+// is then accepted and must go no further (Esc closes nothing); false otherwise.
+bool SwallowPlainEscape(QKeyEvent* event);
+
+} // namespace porimogu

@@ -1,0 +1,223 @@
+#pragma once
+// The main window: the play field in its frame, the status bar, the menu bar and the
+// two timers. Every handler forwards to the game's rule of the same name and runs
+// through the error-box guard.
+#include "window/framebuffers.h"
+#include "core/game.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMouseEvent;
+class QTimer;
+class QTouchEvent;
+
+namespace porimogu {
+
+class PadInput;
+class PadReader;
+class TAboutBox;
+class THelpBox;
+class TMediaPlayer;
+class TStatusPanel;
+class TTopDlg;
+class Sound;
+
+// Where the play field is shown inside the client area, and the frame around it.
+inline constexpr int kClientWidth = 632;
+inline constexpr int kClientHeight = 486;
+
+// The largest whole factor by which the client area fits into `area`; at least 1.
+int WholeScale(QSize area);
+
+// The play field on screen. It also takes the primary mouse button and the first finger
+// on a touch screen, and says where they hold it in play-field pixels (the front
+// image's own, whatever the scale and the device-pixel ratio). Whichever of the two
+// presses first holds the pointer until it lets go; a drag beyond the field goes on
+// saying where it is.
+class TPlayField : public QWidget {
+    Q_OBJECT
+public:
+    TPlayField(const FrameBuffers& buffers, QWidget* parent);
+    // Repaints the given parts of the front image (its own coordinates).
+    void ShowChanged(std::span<const QRect> rects);
+
+    // Shows the front image `factor` times larger, each pixel a hard-edged square.
+    void SetScale(int factor);
+    int Scale() const { return scale_; }
+
+    // The play-field pixel under a point of this widget.
+    QPoint FieldPoint(QPointF position) const;
+    // Lets go of whatever the pointer holds; MouseUp follows when it held something.
+    void LetGo();
+
+signals:
+    void MouseDown(QPoint point);
+    void MouseMove(QPoint point);
+    void MouseUp();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    enum class Holder : std::uint8_t { None, Mouse, Finger };
+    void TouchEvent(QTouchEvent* event);
+
+    const FrameBuffers& buffers_;
+    int scale_ = 1;
+    Holder holder_ = Holder::None;
+    int finger_ = -1;  // the id of the finger that steers
+};
+
+// The play field's frame: a lowered box, one pixel of button shadow along the top and
+// left edges and one of light along the bottom and right.
+class TBevel : public QWidget {
+public:
+    explicit TBevel(QWidget* parent) : QWidget(parent) {}
+    // Each line `width` pixels wide, for the frame shown larger.
+    void SetLineWidth(int width);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int lineWidth_ = 1;
+};
+
+class TMainForm : public QMainWindow, public Window, public Dialogs {
+    Q_OBJECT
+public:
+    // seed: the generator's seed, taken from the clock before any window exists.
+    // Options let tests run the window without devices.
+    struct Options {
+        bool openMusic = true;       // open game.mid at start-up when it exists
+        bool startTimers = true;     // tests drive the ticks by hand
+        Sound* sound = nullptr;      // null: the desktop's event sounds
+        Music* music = nullptr;      // null: the FluidSynth player on game.mid
+        // null: the controllers through SDL, polled while the timers run.
+        PadReader* pads = nullptr;
+    };
+    TMainForm(std::uint32_t seed, Options options);
+    explicit TMainForm(std::uint32_t seed) : TMainForm(seed, Options{}) {}
+    ~TMainForm() override;
+
+    void FormCreate();
+    void FormDestroy();
+
+    // The dialogs created after the main window, each into its reference.
+    void SetDialogs(TAboutBox* about, THelpBox* help, TTopDlg* top);
+
+    // Window port.
+    void SetFrameTimerEnabled(bool enabled) override;
+    void CloseMainWindow() override;
+    bool CloseRequested() const { return closeRequested_; }
+
+    // Dialogs port.
+    QString PromptForText(const QString& caption, const QString& prompt,
+                          const QString& defaultText) override;
+    void ShowTopList() override;
+    void ShowError(const QString& message) override;
+    bool Confirm(const QString& question) override;
+
+    // F11: full screen, where the client area is shown at the largest whole factor
+    // that fits, centred on black; the menu bar stays as it is. Without a window
+    // manager to do it, the window covers its screen itself, and goes back to where it
+    // was when full screen ends.
+    void SetFullScreen(bool on);
+    void ToggleFullScreen() { SetFullScreen(!isFullScreen()); }
+    int ClientScale() const { return PlayField->Scale(); }
+
+    // Reads the controllers once and hands what they hold to the game; `nowMs` is the
+    // time on a monotonic clock. In a dialog of the game, Enter (A) presses its
+    // default button.
+    void PollPads(qint64 nowMs);
+    QLabel* QuitHint = nullptr;  // "press again to quit", for a first Escape by controller
+    QTimer* PadTimer = nullptr;
+
+    Game& GameRules() { return *game_; }
+    FrameBuffers& Buffers() { return buffers_; }
+    TMediaPlayer* MediaPlayer() { return MediaPlayer1.get(); }
+    TStatusPanel* Panel1 = nullptr;
+    TBevel* Bevel1 = nullptr;
+    TPlayField* PlayField = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+    // Menu items, named after their captions.
+    QMenu* KG1 = nullptr;
+    QAction* KS1 = nullptr;
+    QAction* K1 = nullptr;
+    QAction* KQ1 = nullptr;
+    QAction* K3 = nullptr;
+    QAction* KX1 = nullptr;
+    QMenu* KO1 = nullptr;
+    QAction* KV1 = nullptr;
+    QAction* K2 = nullptr;
+    QAction* KS2 = nullptr;
+    QMenu* KH1 = nullptr;
+    QAction* KK1 = nullptr;
+    QAction* KV2 = nullptr;
+
+    void Timer1Timer();
+    void Timer2Timer();
+    void KS1Click();
+    void K1Click();
+    void KQ1Click();
+    void K3Click();
+    void KX1Click();
+    void KV1Click();
+    void K2Click();
+    void KS2Click();
+    void KK1Click();
+    void KV2Click();
+    void PlayFieldMouseDown(QPoint point);
+    void PlayFieldMouseMove(QPoint point);
+    void PlayFieldMouseUp();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildMenu();
+    void LayoutClient();
+    void OpenMusic();
+    void LoadTileSheet();
+
+    Options options_;
+    FrameBuffers buffers_;
+    std::unique_ptr<Sound> ownSound_;
+    std::unique_ptr<TMediaPlayer> MediaPlayer1;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<PadReader> ownPads_;
+    std::unique_ptr<PadInput> padInput_;
+    QElapsedTimer padClock_;
+    QWidget* client_ = nullptr;
+    QWidget* stage_ = nullptr;  // the client area's content, scaled and centred in full screen
+    TAboutBox* aboutBox_ = nullptr;
+    THelpBox* helpBox_ = nullptr;
+    TTopDlg* topDlg_ = nullptr;
+    bool closeRequested_ = false;
+    bool musicOpenFailed_ = false;
+    std::optional<QRect> ownFullScreenFrom_;   // where the window was before covering the screen itself
+    bool startedFull_ = false;                 // shown first in full screen, never yet as a window
+};
+
+// The form references of the running program.
+extern TMainForm* MainForm;
+extern TAboutBox* AboutBox;
+extern THelpBox* HelpBox;
+extern TTopDlg* TopDlg;
+
+} // namespace porimogu

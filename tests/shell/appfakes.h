@@ -1,0 +1,86 @@
+#pragma once
+// What the shell's tests share: a tile sheet whose every tile is a colour of its own,
+// ports that stay quiet or keep a record, a scratch working directory, and a main
+// window that opens no device and runs no timer.
+#include "window/mainform.h"
+#include "core/ports.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace porimogu::testing {
+
+// Every tile one flat colour of its own, never white.
+inline QColor TileColour(int n) { return QColor(n, 255 - n, (n * 7) % 256); }
+
+inline QImage SyntheticSheet()
+{
+    QImage sheet(256, 256, QImage::Format_RGB32);
+    for (int n = 0; n < 256; ++n)
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                sheet.setPixelColor(16 * (n % 16) + x, 16 * (n / 16) + y, TileColour(n));
+    return sheet;
+}
+
+struct NullSound : Sound {
+    void MessageBeep(unsigned) override {}
+};
+
+struct NullMusic : Music {
+    void RewindMedia() override {}
+    void PlayMedia() override {}
+    void PauseMedia() override {}
+    void StopMedia() override {}
+};
+
+// Every request the game makes of the media player, in order.
+struct RecordingMusic : Music {
+    void RewindMedia() override { calls << QStringLiteral("Rewind"); }
+    void PlayMedia() override { calls << QStringLiteral("Play"); }
+    void PauseMedia() override { calls << QStringLiteral("Pause"); }
+    void StopMedia() override { calls << QStringLiteral("Stop"); }
+    QStringList calls;
+};
+
+// A fresh, empty working directory for as long as it lives; the old one comes back.
+class ScratchDir {
+public:
+    ScratchDir() : old_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~ScratchDir() { QDir::setCurrent(old_); }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    bool IsValid() const { return dir_.isValid(); }
+
+private:
+    QTemporaryDir dir_;
+    QString old_;
+};
+
+// game.bmp (the synthetic sheet) and an empty game.mid in the working directory, so that
+// a main window starts without a message box. False when either cannot be written.
+inline bool WriteGameFiles()
+{
+    QFile mid(QStringLiteral("game.mid"));
+    return SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP") && mid.open(QIODevice::WriteOnly);
+}
+
+// A main window whose ticks the test runs by hand; it opens no music, and reads only the
+// controllers it is given.
+inline std::unique_ptr<TMainForm> MakeQuietForm(std::uint32_t seed, Sound& sound, Music& music,
+                                                PadReader* pads = nullptr)
+{
+    TMainForm::Options o;
+    o.openMusic = false;
+    o.startTimers = false;
+    o.sound = &sound;
+    o.music = &music;
+    o.pads = pads;
+    return std::make_unique<TMainForm>(seed, o);
+}
+
+} // namespace porimogu::testing

@@ -23,7 +23,7 @@ public:
 
 class NullSound final : public Sound {
 public:
-    void MessageBeep(unsigned) override {}
+    void Play(Beep) override {}
 };
 
 class NullMusic final : public Music {

@@ -221,19 +221,19 @@ void Game::EatItems()
                 g_.Points += a.Points;
                 if (a.BaseImage == kGhostImage) {
                     DrawEatMark(30, i);
-                    ports_.sound->MessageBeep(48);
+                    ports_.sound->Play(Beep::Ghost);
                     g_.Points -= 50;
                     if (g_.Points < 0)
                         g_.Points = 0;
                 } else if (a.BaseImage == kFishImage) {
                     DrawEatMark(24, i);
-                    ports_.sound->MessageBeep(0);
+                    ports_.sound->Play(Beep::Food);
                 } else if (a.BaseImage == kTreatImage) {
                     DrawEatMark(22, i);
-                    ports_.sound->MessageBeep(0);
+                    ports_.sound->Play(Beep::Food);
                 } else {
                     DrawEatMark(18, i);
-                    ports_.sound->MessageBeep(0);
+                    ports_.sound->Play(Beep::Food);
                 }
             }
         }
@@ -243,7 +243,7 @@ void Game::EatItems()
     if (allEaten_) {
         ports_.window->SetFrameTimerEnabled(false);
         DrawEatMark(28, 0);
-        ports_.sound->MessageBeep(64);
+        ports_.sound->Play(Beep::Bonus);
         g_.Points += 101;
         ports_.window->SetFrameTimerEnabled(true);
         for (Actor& a : actors_)

@@ -33,11 +33,15 @@ public:
     virtual void SetGaugeProgress(std::int32_t value) = 0;
 };
 
+// The moments of the play field that sound: a food item eaten, the ghost eaten, and
+// the bonus for clearing the field. The shell picks the sound for each.
+enum class Beep : std::uint8_t { Food, Ghost, Bonus };
+
 class Sound {
 public:
     virtual ~Sound() = default;
-    // type 0 default, 48 exclamation, 64 asterisk. Never throws, never blocks.
-    virtual void MessageBeep(unsigned type) = 0;
+    // Sounds the beep of that moment. Never throws, never blocks.
+    virtual void Play(Beep beep) = 0;
 };
 
 // The background-music player. Every request may throw EMCIDeviceError.

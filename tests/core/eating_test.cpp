@@ -69,7 +69,7 @@ TEST_F(EatingTest, GhostCosts50ButThePointsNeverFallBelowZero)
         r.sound.beeps.clear();
         r.game.EatItems();
         EXPECT_EQ(r.G().Points, after);
-        EXPECT_EQ(r.sound.beeps, std::vector<unsigned>{48});
+        EXPECT_EQ(r.sound.beeps, std::vector<Beep>{Beep::Ghost});
         EXPECT_EQ(r.canvas.Tiles(), Mark(30, 285, 205));
         EXPECT_EQ(r.Player().Points, 255);
     }
@@ -82,7 +82,7 @@ TEST_F(EatingTest, SeveralItemsInOneTickEachScoreMarkAndBeep)
     Place(1, 0, 0);     // a plain item: 20, tiles 18/19
     r.game.EatItems();
     EXPECT_EQ(r.G().Points, 110);
-    EXPECT_EQ(r.sound.beeps, (std::vector<unsigned>{0, 0, 0}));
+    EXPECT_EQ(r.sound.beeps, (std::vector<Beep>{Beep::Food, Beep::Food, Beep::Food}));
     std::vector<TileDraw> expected = Mark(18, 280, 200);  // index order: 1, 4, 8
     for (const auto& t : Mark(22, 290, 190))
         expected.push_back(t);
@@ -121,7 +121,7 @@ TEST_F(EatingTest, ClearBonusComesTheTickAfterTheLastFoodWithTheGhostStillOnTheF
     r.Player().Y = 100;
     r.game.EatItems();
     EXPECT_EQ(r.G().Points, 151);
-    EXPECT_EQ(r.journal, (Journal{"timer off", "beep 64", "timer on"}));
+    EXPECT_EQ(r.journal, (Journal{"timer off", "beep bonus", "timer on"}));
     EXPECT_EQ(r.canvas.Tiles(), Mark(28, 300, 100));
     for (int i = 0; i < kActorCount; ++i)
         EXPECT_EQ(r.game.Actors()[static_cast<std::size_t>(i)].Visible, 1) << i;
@@ -139,7 +139,7 @@ TEST_F(EatingTest, EatingTheGhostLastPaysNoBonus)
     r.game.EatItems();
     r.game.EatItems();
     EXPECT_EQ(r.G().Points, 150);
-    EXPECT_EQ(r.sound.beeps, std::vector<unsigned>{48});
+    EXPECT_EQ(r.sound.beeps, std::vector<Beep>{Beep::Ghost});
     EXPECT_EQ(r.Item(kWaveItem).Visible, 1);
     EXPECT_EQ(r.Item(1).Visible, 0);
 

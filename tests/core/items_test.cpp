@@ -143,7 +143,7 @@ TEST(ItemMovement, EatenItemsReturnOnlyWhenTheirCounterStandsAtAMultipleOf120)
     r.Item(2).Ticks = 240;
     r.Step();
     EXPECT_EQ(r.G().Points, 20);
-    EXPECT_EQ(r.sound.beeps, std::vector<unsigned>{0});
+    EXPECT_EQ(r.sound.beeps, std::vector<Beep>{Beep::Food});
     EXPECT_EQ(r.Item(2).Visible, 1);
     const Actor& it = r.Item(2);
     const auto tiles = r.canvas.Tiles();

@@ -28,7 +28,7 @@ inline QImage SyntheticSheet()
 }
 
 struct NullSound : Sound {
-    void MessageBeep(unsigned) override {}
+    void Play(Beep) override {}
 };
 
 struct NullMusic : Music {

@@ -1,4 +1,4 @@
-// The three beeps: which desktop event sound each type asks for, that each is heard over
+// The three beeps: which desktop event sound each asks for, that each is heard over
 // the music, and the stand-in beep when the desktop cannot play one.
 #include "audio/mediaplayer.h"
 #include "audio/sound.h"
@@ -93,39 +93,42 @@ TEST(CanberraSound, EveryBeepIsAThemeSoundHeardOverTheMusic)
     const double music = MusicDb();
     ASSERT_GT(music, -60) << "the tune rendered silent";
     RecordProperty("music_dbfs", QByteArray::number(music, 'f', 1).constData());
-    for (const unsigned type : {0u, 48u, 64u}) {
-        const QString id = QString::fromLatin1(CanberraSound::EventId(type));
+    for (const Beep beep : {Beep::Food, Beep::Ghost, Beep::Bonus}) {
+        const QString id = QString::fromLatin1(CanberraSound::EventId(beep));
         const QString file = ThemeFile(id);
         ASSERT_FALSE(file.isEmpty()) << "no theme sound for " << id.toStdString();
         EXPECT_TRUE(file.endsWith(u'/' + id + QStringLiteral(".oga"))) << "sounds as " << file.toStdString();
         const double level = LoudestMomentDb(file);
-        std::printf("type %u: %s %.1f dBFS, music %.1f dBFS\n", type, qPrintable(id), level, music);
+        std::printf("beep %d: %s %.1f dBFS, music %.1f dBFS\n", int(beep), qPrintable(id), level, music);
         EXPECT_GE(level, music) << id.toStdString() << " drowns in the music";
     }
-    EXPECT_STREQ(CanberraSound::EventId(16), CanberraSound::EventId(0)) << "an unknown type sounds as the default";
+    // The same desktop sounds as ever, for the same moments.
+    EXPECT_STREQ(CanberraSound::EventId(Beep::Food), "bell");
+    EXPECT_STREQ(CanberraSound::EventId(Beep::Ghost), "service-logout");
+    EXPECT_STREQ(CanberraSound::EventId(Beep::Bonus), "complete");
 }
 
 TEST(CanberraSound, EveryBeepFallsBackWhenTheDesktopCannotPlay)
 {
     int fallbacks = 0;
     CanberraSound sound("no-such-output", [&] { ++fallbacks; });
-    sound.MessageBeep(0);
-    sound.MessageBeep(48);
-    sound.MessageBeep(64);
+    sound.Play(Beep::Food);
+    sound.Play(Beep::Ghost);
+    sound.Play(Beep::Bonus);
     // A beep asked for before the sound thread knew falls back through the event loop.
     EXPECT_TRUE(QTest::qWaitFor([&] { return fallbacks == 3; }, 5000)) << fallbacks << " fallbacks";
     QTest::qWait(50);
     EXPECT_EQ(fallbacks, 3) << "one stand-in for every beep";
-    sound.MessageBeep(0);
+    sound.Play(Beep::Food);
     EXPECT_EQ(fallbacks, 4) << "once the desktop is known to be silent, at once";
 }
 
 TEST(CanberraSound, AFailingStandInIsSwallowed)
 {
     CanberraSound sound("no-such-output", [] { throw std::runtime_error("no bell either"); });
-    EXPECT_NO_THROW(sound.MessageBeep(0));
+    EXPECT_NO_THROW(sound.Play(Beep::Food));
     QTest::qWait(100);
-    EXPECT_NO_THROW(sound.MessageBeep(0));
+    EXPECT_NO_THROW(sound.Play(Beep::Food));
 }
 
 } // namespace

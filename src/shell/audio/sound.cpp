@@ -30,7 +30,7 @@ struct CanberraSound::Shared {
     std::condition_variable wake;       // to the sound thread: a request, or the end
     std::condition_variable finished;   // to the owner: the sound thread has ended
     enum class Link { Opening, Open, Failed } link = Link::Opening;
-    std::deque<unsigned> requests;
+    std::deque<Beep> requests;
     bool busy = true;                   // opening, or inside a request to the server
     Clock::time_point busySince = Clock::now();
     bool stop = false;
@@ -79,18 +79,19 @@ CanberraSound::~CanberraSound()
     }
 }
 
-const char* CanberraSound::EventId(unsigned type) noexcept
+const char* CanberraSound::EventId(Beep beep) noexcept
 {
     // Each is heard over the music: the loudest 400 ms of every sound is at least as loud
     // as the tune's average level.
-    switch (type) {
-    case 48:
-        return "service-logout";  // the ghost: a falling chime, points lost
-    case 64:
-        return "complete";        // the clear bonus: the theme's chime of success
-    default:
-        return "bell";            // food: short, it may ring several times a second
+    switch (beep) {
+    case Beep::Ghost:
+        return "service-logout";  // a falling chime, points lost
+    case Beep::Bonus:
+        return "complete";        // the theme's chime of success
+    case Beep::Food:
+        break;
     }
+    return "bell";                // food: short, it may ring several times a second
 }
 
 // Runs the fallback on the owner's thread, through its event loop.
@@ -126,7 +127,7 @@ void CanberraSound::Run(std::shared_ptr<Shared> s, QByteArray driver, QByteArray
         s->wake.wait(lock, [&s] { return s->stop || !s->requests.empty(); });
         if (s->stop)
             break;
-        const unsigned type = s->requests.front();
+        const Beep beep = s->requests.front();
         s->requests.pop_front();
         if (!c) {   // asked for while the connection was still being made
             FallBackLater(s);
@@ -136,7 +137,7 @@ void CanberraSound::Run(std::shared_ptr<Shared> s, QByteArray driver, QByteArray
         s->busySince = Clock::now();
         lock.unlock();
         // Played asynchronously; the three sounds stay in the sound server's cache.
-        const int result = ca_context_play(c, 0, CA_PROP_EVENT_ID, EventId(type), CA_PROP_CANBERRA_CACHE_CONTROL,
+        const int result = ca_context_play(c, 0, CA_PROP_EVENT_ID, EventId(beep), CA_PROP_CANBERRA_CACHE_CONTROL,
                                            "permanent", nullptr);
         if (result != CA_SUCCESS)
             FallBackLater(s);
@@ -151,7 +152,7 @@ void CanberraSound::Run(std::shared_ptr<Shared> s, QByteArray driver, QByteArray
     s->finished.notify_all();
 }
 
-void CanberraSound::MessageBeep(unsigned type) noexcept
+void CanberraSound::Play(Beep beep) noexcept
 {
     bool fallBack = false;
     {
@@ -160,7 +161,7 @@ void CanberraSound::MessageBeep(unsigned type) noexcept
         if (shared_->link == Shared::Link::Failed || shared_->done || stuck) {
             fallBack = true;
         } else if (shared_->requests.size() < kMostWaiting) {
-            shared_->requests.push_back(type);
+            shared_->requests.push_back(beep);
             shared_->wake.notify_one();
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
-// The three system beeps, as the desktop's event sounds (libcanberra, freedesktop sound
-// theme): type 0 "bell", 48 "service-logout", 64 "complete"; any other type sounds as 0.
-// When the desktop cannot play one, the window system's beep stands in.
+// The three beeps of the play field, as the desktop's event sounds (libcanberra,
+// freedesktop sound theme): food "bell", the ghost "service-logout", the clear bonus
+// "complete". When the desktop cannot play one, the window system's beep stands in.
 #include "core/ports.h"
 
 #include <QByteArray>
@@ -33,9 +33,10 @@ public:
     // play it (no connection, a refused sound, a server that has stopped answering) the
     // fallback sounds instead: at once when that is already known, otherwise as soon as
     // the sound thread learns it (from the event loop of the object's thread).
-    void MessageBeep(unsigned type) noexcept override;
+    void Play(Beep beep) noexcept override;
 
-    static const char* EventId(unsigned type) noexcept;
+    // The desktop's event sound for the beep.
+    static const char* EventId(Beep beep) noexcept;
 
 private:
     struct Shared;   // what the two threads share; lives as long as either needs it

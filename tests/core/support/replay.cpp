@@ -78,10 +78,20 @@ std::vector<QString> FakeStatus::Label1History() const
 
 // --- devices and dialogs ------------------------------------------------------------
 
-void FakeSound::MessageBeep(unsigned type)
+void FakeSound::Play(Beep beep)
 {
-    beeps.push_back(type);
-    journal_.push_back("beep " + std::to_string(type));
+    beeps.push_back(beep);
+    journal_.push_back(std::string("beep ") + Name(beep));
+}
+
+const char* Name(Beep b)
+{
+    switch (b) {
+    case Beep::Food: return "food";
+    case Beep::Ghost: return "ghost";
+    case Beep::Bonus: return "bonus";
+    }
+    return "?";
 }
 
 const char* Name(MusicRequest r)
@@ -278,6 +288,11 @@ bool SameActor(const Actor& a, const Actor& b)
 }
 
 } // namespace porimogu::testing
+
+void porimogu::PrintTo(Beep b, std::ostream* os)
+{
+    *os << porimogu::testing::Name(b);
+}
 
 void porimogu::PrintTo(const Actor& a, std::ostream* os)
 {

@@ -20,7 +20,7 @@
 namespace porimogu::testing {
 
 // What the sound, music, window and dialog fakes were asked, in call order:
-// "beep 0", "rewind", "play", "pause", "stop", "timer off", "timer on", "close",
+// "beep food", "rewind", "play", "pause", "stop", "timer off", "timer on", "close",
 // "prompt", "toplist", "error". Canvas calls are kept by the canvas itself.
 using Journal = std::vector<std::string>;
 
@@ -81,8 +81,8 @@ private:
 class FakeSound final : public Sound {
 public:
     explicit FakeSound(Journal& j) : journal_(j) {}
-    void MessageBeep(unsigned type) override;
-    std::vector<unsigned> beeps;
+    void Play(Beep beep) override;
+    std::vector<Beep> beeps;
 
 private:
     Journal& journal_;
@@ -219,6 +219,7 @@ private:
 };
 
 const char* Name(MusicRequest r);
+const char* Name(Beep b);  // "food", "ghost", "bonus"
 
 // An empty working directory for the life of the object, for tests whose game end
 // reads or writes the score file; the old one is restored afterwards.
@@ -243,4 +244,5 @@ bool SameActor(const Actor& a, const Actor& b);
 
 namespace porimogu {
 void PrintTo(const Actor& a, std::ostream* os);  // readable failures
+void PrintTo(Beep b, std::ostream* os);
 }

@@ -19,7 +19,7 @@
 #include "dialogs/helpbox.h"
 #include "window/mainform.h"
 #include "audio/mediaplayer.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/formutil.h"
 #include "dialogs/topdlg.h"
 
 #include <QApplication>

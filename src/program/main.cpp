@@ -8,7 +8,7 @@
 #include "dialogs/helpbox.h"
 #include "platform/language.h"
 #include "window/mainform.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/errorguard.h"
 #include "platform/oneinstance.h"
 #include "platform/termination.h"
 #include "dialogs/topdlg.h"

@@ -2,7 +2,7 @@
 // records, in Shift-JIS. Input: the name in UTF-8 (first byte 0) or UTF-16 (otherwise).
 #include "fuzzcheck.h"
 
-#include "dialogs/msgbox.h"
+#include "dialogs/inputbox.h"
 #include "core/scores.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 // The time gauge: value rules, when it repaints, and its pixels.
 #include "window/gauge.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/formutil.h"
 
 #include <QApplication>
 #include <gmock/gmock.h>

@@ -7,7 +7,8 @@
 #include "platform/language.h"
 #include "window/mainform.h"
 #include "core/messages.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/inputbox.h"
+#include "dialogs/messagebox.h"
 #include "window/statuspanel.h"
 #include "dialogs/topdlg.h"
 

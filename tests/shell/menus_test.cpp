@@ -5,7 +5,7 @@
 #include "window/framebuffers.h"
 #include "dialogs/helpbox.h"
 #include "window/mainform.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/formutil.h"
 #include "dialogs/topdlg.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "../core/scorefiles.h"
 #include "boxanswerer.h"
 #include "dialogs/formutil.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/messagebox.h"
 #include "dialogs/topdlg.h"
 
 #include <QApplication>

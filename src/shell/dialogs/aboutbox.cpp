@@ -2,7 +2,7 @@
 
 #include "core/errors.h"
 #include "dialogs/formutil.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/errorguard.h"
 
 #include <QApplication>
 #include <QCoreApplication>

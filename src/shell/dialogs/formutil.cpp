@@ -244,4 +244,47 @@ ReactivateAfterModal::~ReactivateAfterModal()
         previous_->activateWindow();
 }
 
+// ---- Fonts and dialog units ----------------------------------------------------
+
+void InstallFontSubstitutions()
+{
+    // insertSubstitution adds a name only once, so repeating this changes nothing.
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
+}
+
+QFont DialogFont()
+{
+    InstallFontSubstitutions();
+    int dpi = 96;
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        dpi = qRound(s->logicalDotsPerInchY());
+    QFont f = FormFont(qMax(1, MulDiv(9, dpi, 72)));
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
+    return f;
+}
+
+int MulDiv(int n, int num, int den)
+{
+    if (den == 0)
+        return -1;
+    const long long p = static_cast<long long>(n) * num;
+    const long long d = den;
+    const bool negative = (p < 0) != (d < 0);
+    const long long ap = p < 0 ? -p : p;
+    const long long ad = d < 0 ? -d : d;
+    const long long q = (2 * ap + ad) / (2 * ad);
+    return static_cast<int>(negative ? -q : q);
+}
+
+DialogUnits MeasureDialogUnits(const QFont& font)
+{
+    const QFontMetrics fm(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return DialogUnits{fm.horizontalAdvance(letters) / 52, fm.height()};
+}
+
 } // namespace porimogu

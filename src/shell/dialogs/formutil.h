@@ -1,6 +1,7 @@
 #pragma once
-// Small pieces the game's forms share: their font, their labels, the window flags of the
-// fixed dialogs, centring on the screen and handing the keyboard back to the owner.
+// Small pieces the game's forms share: their fonts and dialog units, their labels, the
+// window flags of the fixed dialogs, centring on the screen and handing the keyboard
+// back to the owner.
 #include <QFont>
 #include <QPointer>
 #include <QString>
@@ -80,5 +81,26 @@ private:
 // For dialogs without a Cancel button: true when `event` is Esc without modifiers, which
 // is then accepted and must go no further (Esc closes nothing); false otherwise.
 bool SwallowPlainEscape(QKeyEvent* event);
+
+// ---- Fonts and dialog units -------------------------------------------------------
+
+// Makes the Windows font names the game asks for ("ＭＳ Ｐゴシック", "ＭＳ ゴシック" and their
+// romanised names) resolve to the IPA Gothic fonts. Safe to call any number of times.
+void InstallFontSubstitutions();
+
+// The font of the game's dialogs: "ＭＳ Ｐゴシック", regular, 9 point on the primary
+// screen (its pixel height computed from the screen's vertical dots per inch).
+QFont DialogFont();
+
+// n × num / den rounded to the nearest integer, halves away from zero; -1 when den is 0.
+int MulDiv(int n, int num, int den);
+
+// The average width of the letters A-Z a-z (integer) and the text height of a font;
+// every dialog size is a multiple of a quarter of x or an eighth of y.
+struct DialogUnits {
+    int x = 0;
+    int y = 0;
+};
+DialogUnits MeasureDialogUnits(const QFont& font);
 
 } // namespace porimogu

@@ -1,7 +1,7 @@
 #include "dialogs/helpbox.h"
 
 #include "dialogs/formutil.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/errorguard.h"
 
 #include <QCoreApplication>
 #include <QHideEvent>

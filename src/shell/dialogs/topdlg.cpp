@@ -1,7 +1,8 @@
 #include "dialogs/topdlg.h"
 
 #include "dialogs/formutil.h"
-#include "dialogs/msgbox.h"
+#include "dialogs/errorguard.h"
+#include "dialogs/messagebox.h"
 
 #include <QFile>
 #include <QFont>

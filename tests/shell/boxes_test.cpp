@@ -1,5 +1,7 @@
 // The typed and plain message dialogs, the input box and the error box.
-#include "dialogs/msgbox.h"
+#include "dialogs/errorguard.h"
+#include "dialogs/inputbox.h"
+#include "dialogs/messagebox.h"
 #include "platform/title.h"
 
 #include <QApplication>
@@ -272,7 +274,7 @@ TEST(ApplicationTitle, FileNameToItsFirstDotWithTheRestLowerCased)
     EXPECT_EQ(ApplicationTitleFrom(QStringLiteral("/usr/games/porimogu")), QStringLiteral("porimogu"));
     EXPECT_EQ(ApplicationTitleFrom(QStringLiteral("/opt/x.y/PoriMOGU.Game.exe")), QStringLiteral("Porimogu"));
     EXPECT_EQ(ApplicationTitleFrom(QStringLiteral("/bin/.hidden")), QString());
-    EXPECT_EQ(ApplicationTitle(), QStringLiteral("shell_msgbox_test"));
+    EXPECT_EQ(ApplicationTitle(), QStringLiteral("shell_boxes_test"));
 }
 
 } // namespace

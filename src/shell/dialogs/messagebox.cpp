@@ -1,41 +1,23 @@
-#include "dialogs/msgbox.h"
+#include "dialogs/messagebox.h"
 
+#include "dialogs/errorguard.h"
 #include "dialogs/formutil.h"
 #include "platform/title.h"
-#include "platform/termination.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QStyle>
-#include <QTimer>
-#include <QToolTip>
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 
 namespace porimogu {
 
 namespace {
-
-// Every box also leaves one line on standard error, so that what a child saw can be
-// read back from a log (a parent's bug report, the end-to-end tests).
-void LogBoxText(const QString& text)
-{
-    std::fprintf(stderr, "porimogu: %s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
-}
 
 struct ButtonKind {
     MsgDlgButton bit;
@@ -89,51 +71,6 @@ QRect PrimaryScreenRect()
 }
 
 } // namespace
-
-// ---- Fonts and dialog units -------------------------------------------------------
-
-void InstallFontSubstitutions()
-{
-    // insertSubstitution adds a name only once, so repeating this changes nothing.
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
-}
-
-QFont DialogFont()
-{
-    InstallFontSubstitutions();
-    int dpi = 96;
-    if (const QScreen* s = QGuiApplication::primaryScreen())
-        dpi = qRound(s->logicalDotsPerInchY());
-    QFont f = FormFont(qMax(1, MulDiv(9, dpi, 72)));
-    f.setWeight(QFont::Normal);
-    f.setItalic(false);
-    return f;
-}
-
-int MulDiv(int n, int num, int den)
-{
-    if (den == 0)
-        return -1;
-    const long long p = static_cast<long long>(n) * num;
-    const long long d = den;
-    const bool negative = (p < 0) != (d < 0);
-    const long long ap = p < 0 ? -p : p;
-    const long long ad = d < 0 ? -d : d;
-    const long long q = (2 * ap + ad) / (2 * ad);
-    return static_cast<int>(negative ? -q : q);
-}
-
-DialogUnits MeasureDialogUnits(const QFont& font)
-{
-    const QFontMetrics fm(font);
-    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return DialogUnits{fm.horizontalAdvance(letters) / 52, fm.height()};
-}
-
-// ---- Typed and plain message dialogs ----------------------------------------------
 
 QSize MeasureMessageText(const QFont& font, int screenWidth, const QString& text)
 {
@@ -280,11 +217,6 @@ void TMessageForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TMessageForm::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-}
-
 int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext)
 {
     LogBoxText(text);
@@ -301,132 +233,6 @@ void ShowPlainMessage(const QString& text)
 bool AskYesNo(const QString& question)
 {
     return ShowTypedMessage(question, MsgDlgType::Confirmation, mbYes | mbNo, 0) == mrYes;
-}
-
-// ---- Input box --------------------------------------------------------------------
-
-InputBoxLayout ComputeInputBoxLayout(DialogUnits du, int editHeight)
-{
-    InputBoxLayout l;
-    l.client = QSize(MulDiv(180, du.x, 4), MulDiv(63, du.y, 8));
-    l.prompt = QPoint(MulDiv(8, du.x, 4), MulDiv(8, du.y, 8));
-    l.edit = QRect(l.prompt.x(), MulDiv(19, du.y, 8), MulDiv(164, du.x, 4), editHeight);
-    const int buttonTop = MulDiv(41, du.y, 8);
-    const int buttonWidth = MulDiv(50, du.x, 4);
-    const int buttonHeight = MulDiv(14, du.y, 8);
-    l.ok = QRect(MulDiv(38, du.x, 4), buttonTop, buttonWidth, buttonHeight);
-    l.cancel = QRect(MulDiv(92, du.x, 4), buttonTop, buttonWidth, buttonHeight);
-    return l;
-}
-
-bool FitsShiftJis(const QString& text)
-{
-    QStringEncoder encoder("Shift_JIS", QStringConverter::Flag::Stateless);
-    if (!encoder.isValid())
-        return false;
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return false;
-    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
-    const QString back = decoder.decode(bytes);
-    return !decoder.hasError() && back == text;
-}
-
-QValidator::State ShiftJisValidator::validate(QString& input, int&) const
-{
-    return FitsShiftJis(input) ? Acceptable : Invalid;
-}
-
-bool QueryText(const QString& caption, const QString& prompt, QString& text)
-{
-    QDialog form(nullptr, kFixedDialogFlags);
-    form.setObjectName(QStringLiteral("InputBox"));
-    const QFont font = DialogFont();
-    form.setFont(font);
-    form.setWindowTitle(caption);
-
-    auto* edit = new QLineEdit(&form);
-    edit->setObjectName(QStringLiteral("Edit"));
-    edit->setMaxLength(255);
-    edit->setValidator(new ShiftJisValidator(edit));
-    // A refused letter is said beside the box, so that a key that seems to do nothing
-    // is explained; a full box refuses silently.
-    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit] {
-        if (edit->text().size() < edit->maxLength())
-            QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
-                               QCoreApplication::translate("Boxes", "その もじは つかえません"), edit);
-    });
-    const InputBoxLayout l = ComputeInputBoxLayout(MeasureDialogUnits(font), edit->sizeHint().height());
-    form.setFixedSize(l.client);
-
-    auto* label = new QLabel(&form);
-    label->setObjectName(QStringLiteral("Prompt"));
-    label->setTextFormat(Qt::PlainText);
-    label->setText(prompt);
-    label->move(l.prompt);
-    label->adjustSize();
-
-    edit->setGeometry(l.edit);
-    edit->setText(text);
-    edit->selectAll();
-
-    auto* ok = new QPushButton(QCoreApplication::translate("Boxes", "OK"), &form);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setGeometry(l.ok);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, &form, [&form] { form.done(mrOk); });
-
-    auto* cancel = new QPushButton(QCoreApplication::translate("Boxes", "ｷｬﾝｾﾙ"), &form);
-    cancel->setObjectName(QStringLiteral("Cancel"));
-    cancel->setGeometry(l.cancel);
-    QObject::connect(cancel, &QPushButton::clicked, &form, [&form] { form.done(mrCancel); });
-
-    edit->setFocus();
-    CenterOnScreen(&form);
-    // Esc and the close box reject: any result but mrOk leaves the text as it was.
-    const ReactivateAfterModal reactivate;
-    if (form.exec() != mrOk)
-        return false;
-    text = edit->text();
-    return true;
-}
-
-QString PromptForText(const QString& caption, const QString& prompt, const QString& defaultText)
-{
-    QString text = defaultText;
-    QueryText(caption, prompt, text);
-    return text;
-}
-
-// ---- Application title and the error box ------------------------------------------
-
-void ShowErrorBox(const QString& message)
-{
-    try {
-        const QString text = message + QLatin1Char('.');
-        LogBoxText(text);
-        // Once the session has told the game to end, nobody is left to press OK: the
-        // failure is only written to the log, so the program still ends.
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || TerminationRequested())
-            return;
-        QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok);
-        box.setTextFormat(Qt::PlainText);
-        CenterOnScreen(&box);
-        const ReactivateAfterModal reactivate;
-        box.exec();
-    } catch (...) {
-        // The error box is the last resort: nothing may escape it.
-    }
-}
-
-void PostErrorBox(const QString& message)
-{
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app) {
-        ShowErrorBox(message);
-        return;
-    }
-    QMetaObject::invokeMethod(app, [message] { ShowErrorBox(message); }, Qt::QueuedConnection);
 }
 
 } // namespace porimogu

@@ -275,6 +275,10 @@ TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedForOrJapanese)
          "元に戻す(&U)"},
         {QLocale(QLocale::German, QLocale::Germany), "de", "&Spiel", "Drück die Enter-Taste!",
          "game.bmp fehlt, darum kann das Spiel nicht starten", "&Rückgängig"},
+        {QLocale(QLocale::Dutch, QLocale::Belgium), "nl", "&Spel", "Druk op Enter!",
+         "game.bmp ontbreekt, dus het spel kan niet beginnen", "&Ongedaan maken"},
+        {QLocale(QLocale::Polish, QLocale::Poland), "pl", "&Gra", "Naciśnij Enter!",
+         "Brak pliku game.bmp, więc gra nie może się zacząć", "&Cofnij"},
         {QLocale(QLocale::Swedish, QLocale::Sweden), "ja", "ゲーム (&G)", "ｴﾝﾀｰｷｰを おしてね",
          "game.bmp がないので できません", "元に戻す(&U)"},
     };

@@ -12,6 +12,8 @@
 #include "platform/oneinstance.h"
 #include "platform/termination.h"
 #include "dialogs/topdlg.h"
+#include "dialogs/windowtrace.h"
+#include "platform/trace.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -67,12 +69,14 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(ProgramIcon());
     porimogu::InstallFontSubstitutions();
     porimogu::CloseOnTerminationSignals(&QApplication::closeAllWindows);
+    porimogu::TraceWindows();
 
     // `--launch-error TEXT`: the launcher could not prepare the player's folder and
     // hands the reason over, so a start from the desktop menu shows it instead of
     // leaving the player with nothing on the screen.
     if (line.ask == porimogu::CommandLine::Ask::LaunchError) {
         porimogu::ShowErrorBox(line.launchError);
+        porimogu::Trace("end", QStringLiteral("1"));
         return 1;
     }
 
@@ -85,8 +89,10 @@ int main(int argc, char** argv)
 
     // One game per folder: a second start brings the running one to the front and ends.
     porimogu::OneGamePerFolder oneGame;
-    if (oneGame.AnotherGameRuns())
+    if (oneGame.AnotherGameRuns()) {
+        porimogu::Trace("end", QStringLiteral("0 another game runs here"));
         return 0;
+    }
 
     porimogu::Random clock;
     clock.SeedFromClock();
@@ -112,5 +118,6 @@ int main(int argc, char** argv)
         }
         form.FormDestroy();
     }
+    porimogu::Trace("end", QString::number(result));
     return result;
 }

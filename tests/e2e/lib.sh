@@ -1,5 +1,8 @@
 # Shared steps of the end-to-end tests: an X server of our own, the game started in a
-# scratch folder, windows found by title, keys typed, screenshots taken.
+# scratch folder, windows found by title, keys typed, screenshots taken. The game runs
+# with PORIMOGU_TRACE=1 and says what it does on standard error ("porimogu-trace: state
+# playing ...", "... window TopDlg shown ...", "... box TEXT"); the tests wait for those
+# lines (wait_trace, expect_state) instead of waiting for a time.
 set -euo pipefail
 # The X tools read and type the game's Japanese titles and texts only in a UTF-8 locale;
 # a machine with no locale set up (plain POSIX) would make every window look absent.
@@ -19,6 +22,10 @@ E2E_COVER=""
 E2E_SOUND_PIDS=()   # the processes of a private PipeWire, last started first in the list
 E2E_MONITOR=""      # what the null sink plays, recorded all along (PipeWire)
 E2E_RUN_AS=()   # a command that runs the game as another user, when set
+E2E_GAMES=0     # games started so far; each writes its own log
+E2E_LOG=$E2E_TMP/game.log   # what the game started last prints
+E2E_MARK=0      # the lines of that log already looked at (wait_trace waits past them)
+E2E_LINE=""     # the line wait_trace found last
 # Where the game finds its sound server: a socket nobody listens on unless start_pulse
 # runs one, so that no test reaches (or spawns) a sound server of the machine's.
 E2E_PULSE_SERVER=unix:$E2E_TMP/no-sound-server
@@ -39,9 +46,9 @@ trap e2e_cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
-  if [ -s "$E2E_TMP/game.log" ]; then
-    echo "--- what the game printed:" >&2
-    tail -n 40 "$E2E_TMP/game.log" >&2
+  if [ -s "$E2E_LOG" ]; then
+    echo "--- what the game printed ($E2E_LOG):" >&2
+    tail -n 40 "$E2E_LOG" >&2
   fi
   exit 1
 }
@@ -219,14 +226,51 @@ new_game_dir() {
   E2E_SHEET=$game/game.bmp
 }
 
+# new_log: a log of its own for the next game, $E2E_LOG, looked at from its first line.
+new_log() {
+  E2E_GAMES=$((E2E_GAMES + 1))
+  E2E_LOG=$E2E_TMP/game-$E2E_GAMES.log
+  E2E_MARK=0
+  : >"$E2E_LOG"
+}
+
 # start_game DIR [OPTION...]: runs the game in DIR on the test's sound server (none unless
-# start_pulse ran); what it prints goes to $E2E_TMP/game.log.
+# start_pulse ran), tracing into a log of its own ($E2E_LOG).
 start_game() {
   local dir=$1; shift
+  new_log
   (cd "$dir" && exec "${E2E_RUN_AS[@]}" env -u QT_QPA_PLATFORM PULSE_SERVER="$E2E_PULSE_SERVER" QT_QPA_PLATFORM=xcb \
-    "$E2E_GAME" "$@" >"$E2E_TMP/game.log" 2>&1) &
+    PORIMOGU_TRACE=1 "$E2E_GAME" "$@" >"$E2E_LOG" 2>&1) &
   E2E_PID=$!
 }
+
+# trace_mark: what the game has said so far is old; the next wait_trace waits for a line
+# said after now. Taken before the action whose line a test waits for, never after.
+trace_mark() { E2E_MARK=$(wc -l <"$E2E_LOG"); }
+
+# wait_trace PATTERN [SECONDS]: waits (10 seconds unless told) for the next trace line of
+# the game, after the mark, that starts with PATTERN (an extended regular expression
+# after "porimogu-trace: "); sets E2E_LINE to it and the mark to its place, so that waits
+# one after another take the game's lines in order. Fails when the time runs out or the
+# game ends first.
+wait_trace() {
+  local pattern=$1 limit=${2:-10} found i
+  for ((i = 0; i <= limit * 20; i++)); do
+    if found=$(tail -n +$((E2E_MARK + 1)) "$E2E_LOG" | grep -n -m 1 -E "^porimogu-trace: ($pattern)"); then
+      E2E_MARK=$((E2E_MARK + ${found%%:*}))
+      E2E_LINE=${found#*:}
+      return 0
+    fi
+    if [ -n "$E2E_PID" ] && ! kill -0 "$E2E_PID" 2>/dev/null && [ "$i" -gt 0 ]; then
+      fail "the game ended while the test waited for \"$pattern\""
+    fi
+    sleep 0.05
+  done
+  fail "the game did not say \"$pattern\" within $limit s"
+}
+
+# traced PATTERN: true when the game has said a line starting with PATTERN since the mark.
+traced() { tail -n +$((E2E_MARK + 1)) "$E2E_LOG" | grep -q -E "^porimogu-trace: ($1)"; }
 
 # second_start DIR [OPTION...]: starts the game once more in DIR, where one already runs,
 # and waits for it: it must end within 20 seconds, with status 0, having shown no box.
@@ -246,7 +290,7 @@ cover() {
   local id
   id=$(wait_window '^xlogo$' 10) || fail "the covering window did not appear"
   xdotool windowfocus --sync "$id" 2>/dev/null || true
-  sleep 0.5
+  expect_front "$id" "the covering window"
 }
 
 # expect_front WINDOW WHAT: waits until WINDOW has the keyboard (the window manager's
@@ -262,7 +306,7 @@ expect_front() {
 }
 
 # boxes_said: the texts of the boxes the game has shown so far, one a line.
-boxes_said() { sed -n 's/^porimogu: //p' "$E2E_TMP/game.log"; }
+boxes_said() { sed -n 's/^porimogu: //p' "$E2E_LOG"; }
 
 # wait_window REGEX [SECONDS]: prints the id of the first visible window whose title matches.
 wait_window() {
@@ -275,20 +319,45 @@ wait_window() {
   return 1
 }
 
-# key WINDOW KEY...: gives WINDOW the keyboard and types the keys.
+# key WINDOW KEY...: gives WINDOW the keyboard and types the keys; what the game said
+# before is old (trace_mark).
 key() {
   local w=$1; shift
+  trace_mark
   xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
   xdotool key --clearmodifiers "$@"
 }
 
-# hold WINDOW KEY [SECONDS]: holds a game key across a few frame ticks; a tap shorter
-# than one tick leaves no trace in the game.
+# hold WINDOW KEY [SECONDS]: holds a game key for a time (0.15 s, a few frame ticks,
+# unless told: a tap shorter than one tick leaves no trace in the game).
 hold() {
+  trace_mark
   xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
   xdotool keydown "$2"
   sleep "${3:-0.15}"
   xdotool keyup "$2"
+}
+
+# press WINDOW KEY PATTERN [SECONDS]: holds a game key until the game says PATTERN
+# (wait_trace), then lets it go.
+press() {
+  trace_mark
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  xdotool keydown "$2"
+  wait_trace "$3" "${4:-10}"
+  xdotool keyup "$2"
+}
+
+# choose_item WINDOW MENU ITEM: Alt and the menu's letter open the drop-down menu, which holds
+# the keyboard once it is shown; the item's letter chooses the item. MENU is g, o or h.
+choose_item() {
+  local menu
+  case $2 in g) menu=KG1 ;; o) menu=KO1 ;; h) menu=KH1 ;; *) fail "no menu $2" ;; esac
+  key "$1" "alt+$2"
+  wait_trace "window $menu shown"
+  trace_mark
+  xdotool key "$3"
+  wait_trace "window $menu hidden"
 }
 
 shot() { import -window root "$1"; }
@@ -339,10 +408,8 @@ expect_centred() {
   fail "$2 not centred: frame ${fw}x${fh} at $fx,$fy, not at $(((sw - fw) / 2)),$(((sh - fh) / 2))"
 }
 
-# watch_status_bar: after open_game, learns where the state label of `win` is and the
-# colour of the button face, for state_is and expect_state. The game state is read from
-# the state label's colour: the button face while waiting, the panel's own colour while
-# playing, yellow while paused, lime when over.
+# watch_status_bar: after open_game, learns where the play field of `win` is on the
+# screen (E2E_FIELD_AREA, for field_moves and presses on the field).
 watch_status_bar() {
   local X Y WIDTH HEIGHT
   # xwininfo, not xdotool: under a reparenting window manager xdotool adds the frame's
@@ -350,55 +417,40 @@ watch_status_bar() {
   read -r X Y WIDTH HEIGHT < <(xwininfo -id "$win" | awk '
     /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}')
-  # The status bar is the bottom 32 rows of the window; Label2 starts 232 in and 8 down,
-  # the state label (Label3) 384 in.
-  local bar_top=$((Y + HEIGHT - 32))
-  E2E_STATE_AREA="$((WIDTH - 384))x24+$((X + 384))+$((bar_top + 4))"
   E2E_FIELD_AREA="592x432+$((X + 20))+$((Y + HEIGHT - 486 + 10))"
-  shot "$E2E_TMP/start.png"
-  # Label2's top-left pixel: the button face, whatever the style makes of it.
-  E2E_FACE=$(convert "$E2E_TMP/start.png" -format "%[pixel:p{$((X + 232)),$((bar_top + 8))}]" info:)
 }
 
-# count SHOT COLOUR: pixels of exactly COLOUR in the state label's area.
-count() {
-  convert "$1" -crop "$E2E_STATE_AREA" +repage -fill black +opaque "$2" -fill white -opaque "$2" \
-    -format '%[fx:round(mean*w*h)]\n' info:
-}
+# game_state: the state the game said last (waiting, playing, paused, over), from the
+# whole log: the state it is in now.
+game_state() { sed -n 's/^porimogu-trace: state \([a-z]*\).*/\1/p' "$E2E_LOG" | tail -n 1; }
 
-# state_is NAME: the state label's colours in a fresh screenshot match the state.
-state_is() {
-  local f=$E2E_TMP/state.png nf ny nl
-  shot "$f"
-  nf=$(count "$f" "$E2E_FACE"); ny=$(count "$f" 'rgb(255,255,0)'); nl=$(count "$f" 'rgb(0,255,0)')
-  case $1 in
-    waiting) [ "$nf" -gt 300 ] && [ "$ny" -eq 0 ] && [ "$nl" -eq 0 ] ;;
-    playing) [ "$nf" -eq 0 ] && [ "$ny" -eq 0 ] && [ "$nl" -eq 0 ] ;;
-    paused) [ "$ny" -gt 300 ] && [ "$nf" -eq 0 ] && [ "$nl" -eq 0 ] ;;
-    over) [ "$nl" -gt 300 ] && [ "$nf" -eq 0 ] && [ "$ny" -eq 0 ] ;;
-  esac
-}
+# state_is NAME: the game is in that state now.
+state_is() { [ "$(game_state)" = "$1" ]; }
 
-# expect_state NAME [SECONDS]: waits for the state; fails the test when it never shows.
+# expect_state NAME [SECONDS]: waits (10 seconds unless told) until the game is in the
+# state; fails the test when it never is.
 expect_state() {
-  local f=$E2E_TMP/state.png
-  for _ in $(seq $((${2:-3} * 5))); do
+  local i
+  for ((i = 0; i <= ${2:-10} * 20; i++)); do
     state_is "$1" && return 0
-    sleep 0.2
+    sleep 0.05
   done
-  fail "the game is not $1 (face $(count "$f" "$E2E_FACE"), yellow $(count "$f" 'rgb(255,255,0)'), lime $(count "$f" 'rgb(0,255,0)'))"
+  fail "the game is not $1 but $(game_state)"
 }
 
-# field_moves: the play field changes between two screenshots a second apart.
+# field_moves: the play field changes on the screen within two seconds.
 field_moves() {
-  local changed
+  local changed i
   shot "$E2E_TMP/f1.png"
-  sleep 1
-  shot "$E2E_TMP/f2.png"
   convert "$E2E_TMP/f1.png" -crop "$E2E_FIELD_AREA" +repage "$E2E_TMP/field1.png"
-  convert "$E2E_TMP/f2.png" -crop "$E2E_FIELD_AREA" +repage "$E2E_TMP/field2.png"
-  changed=$(compare -metric AE "$E2E_TMP/field1.png" "$E2E_TMP/field2.png" null: 2>&1 || true)
-  [ "${changed%% *}" -gt 0 ] 2>/dev/null
+  for ((i = 0; i < 10; i++)); do
+    sleep 0.2
+    shot "$E2E_TMP/f2.png"
+    convert "$E2E_TMP/f2.png" -crop "$E2E_FIELD_AREA" +repage "$E2E_TMP/field2.png"
+    changed=$(compare -metric AE "$E2E_TMP/field1.png" "$E2E_TMP/field2.png" null: 2>&1 || true)
+    [ "${changed%% *}" -gt 0 ] 2>/dev/null && return 0
+  done
+  return 1
 }
 
 # stop_game: ends the game the test started, and waits for it.
@@ -419,13 +471,16 @@ wait_exit() {
 }
 
 # dismiss_startup_boxes: answers the messages shown before the window (no music file,
-# no sound device) with Enter.
+# no sound device: boxes titled "porimogu") with Enter, until the main window shows or
+# a box of another title (an error) waits for the test.
 dismiss_startup_boxes() {
   local id
-  for _ in 1 2 3; do
-    id=$(wait_window '^porimogu$' 3) || return 0
+  while :; do
+    wait_trace 'window (MainForm|TMessageForm|QMessageBox) shown' 20
+    case $E2E_LINE in *" porimogu") ;; *) return 0 ;; esac
+    id=$(wait_window '^porimogu$' 5) || fail "the box said shown is not on the screen"
     key "$id" Return
-    sleep 0.3
+    wait_trace 'window (TMessageForm|QMessageBox) hidden'
   done
 }
 

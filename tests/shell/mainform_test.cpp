@@ -1,5 +1,6 @@
 // The main window around the rules: key mapping, geometry, and what a frame shows.
 #include "appfakes.h"
+#include "core/messages.h"
 #include "dialogs/formutil.h"
 #include "window/framebuffers.h"
 #include "input/keys.h"
@@ -137,6 +138,28 @@ TEST_F(MainFormTest, WindowGeometryAndStartTexts)
     EXPECT_EQ(form_->Bevel1->geometry(), QRect(16, 6, 600, 440));
     EXPECT_EQ(form_->PlayField->geometry(), QRect(20, 10, 592, 432));
     EXPECT_EQ(form_->Panel1->geometry(), QRect(0, 504, 732, 32));
+}
+
+// The state label's colour tells the state at a glance: the button face while waiting,
+// the panel's own colour while playing, yellow while paused, lime when over.
+TEST(StatusBar, TheStateLabelsColourSaysTheState)
+{
+    TStatusPanel panel;
+    const QPalette& pal = panel.palette();
+    const struct {
+        GameState state;
+        QColor colour;
+    } rows[] = {{GameState::Waiting, pal.color(QPalette::Button)},
+                {GameState::Playing, pal.color(QPalette::Window)},
+                {GameState::Paused, QColor(255, 255, 0)},
+                {GameState::Over, QColor(0, 255, 0)},
+                {GameState::Waiting, pal.color(QPalette::Button)}};
+    for (const auto& row : rows) {
+        panel.ShowState(row.state);
+        EXPECT_EQ(panel.Label3->palette().color(QPalette::Window), row.colour) << int(row.state);
+        EXPECT_EQ(panel.Label3->text(), StateText(row.state)) << int(row.state);
+    }
+    EXPECT_NE(pal.color(QPalette::Button), pal.color(QPalette::Window));
 }
 
 TEST(Centring, TheOuterFrameGoesToTheMiddleRoundedDown)

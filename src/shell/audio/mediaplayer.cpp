@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "formats/midicheck.h"
 #include "audio/musicoutput.h"
+#include "platform/trace.h"
 #include "core/wholefile.h"
 
 #include <QCoreApplication>
@@ -413,6 +414,7 @@ void TMediaPlayer::PlayMedia()
     FollowMode();
     if (driver_ || output_)
         endWatch_.start();
+    Trace("music", QStringLiteral("play"));
 }
 
 void TMediaPlayer::PauseMedia()
@@ -422,6 +424,7 @@ void TMediaPlayer::PauseMedia()
     if (mode_ == TMPModes::mpPlaying)
         Halt(TMPModes::mpPaused);
     error_ = errNone;
+    Trace("music", QStringLiteral("pause"));
 }
 
 void TMediaPlayer::StopMedia()
@@ -430,6 +433,7 @@ void TMediaPlayer::StopMedia()
     CheckForEnd();
     Halt(TMPModes::mpStopped);
     error_ = errNone;
+    Trace("music", QStringLiteral("stop"));
 }
 
 void TMediaPlayer::RewindMedia()

@@ -3,6 +3,7 @@
 #include "dialogs/formutil.h"
 #include "platform/termination.h"
 #include "platform/title.h"
+#include "platform/trace.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,6 +16,7 @@ void LogBoxText(const QString& text)
 {
     std::fprintf(stderr, "porimogu: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
+    Trace("box", text);
 }
 
 void ShowErrorBox(const QString& message)

@@ -4,6 +4,7 @@
 #include "platform/display.h"
 #include "dialogs/formutil.h"
 #include "platform/title.h"
+#include "platform/trace.h"
 #include "input/gamepads.h"
 #include "window/gauge.h"
 #include "dialogs/helpbox.h"
@@ -431,6 +432,10 @@ void TMainForm::BuildMenu()
         group->addAction(a);
         a->setCheckable(true);
         a->setChecked(checked);
+        if (Tracing())
+            connect(a, &QAction::toggled, this, [a](bool on) {
+                Trace("check", a->objectName() + (on ? QStringLiteral(" on") : QStringLiteral(" off")));
+            });
     };
 
     KG1 = menu("KG1", tr("ゲーム (&G)"));
@@ -491,6 +496,10 @@ void TMainForm::LayoutClient()
     const QRect field(stage.topLeft() + PlayField->pos(), PlayField->size());
     QuitHint->move(field.center() - QuitHint->rect().center());
     QuitHint->raise();
+    if (const int shownAt = full ? k : 0; shownAt != tracedScale_) {
+        tracedScale_ = shownAt;
+        Trace("fullscreen", full ? QStringLiteral("on %1").arg(k) : QStringLiteral("off"));
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event)

@@ -211,6 +211,7 @@ private:
     bool closeRequested_ = false;
     bool musicOpenFailed_ = false;
     std::optional<QRect> ownFullScreenFrom_;   // where the window was before covering the screen itself
+    int tracedScale_ = 0;                      // the full-screen factor last traced, 0 in a window
     bool startedFull_ = false;                 // shown first in full screen, never yet as a window
 };
 

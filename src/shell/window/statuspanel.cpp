@@ -3,6 +3,7 @@
 #include "dialogs/formutil.h"
 #include "window/gauge.h"
 #include "core/messages.h"
+#include "platform/trace.h"
 
 #include <QLabel>
 
@@ -92,6 +93,7 @@ void TStatusPanel::ShowTime(std::int32_t seconds)
         return;
     label1Kind_ = Label1Kind::Time;
     label1Value_ = seconds;
+    timeShown_ = seconds;
     SetLabelText(Label1, TimeText(seconds));
 }
 
@@ -127,6 +129,13 @@ void TStatusPanel::ShowState(GameState state)
         return;
     stateShown_ = state;
     SetLabelText(Label3, StateText(state));
+    if (Tracing()) {
+        static constexpr const char* kNames[] = {"waiting", "playing", "paused", "over"};
+        Trace("state", QStringLiteral("%1 time=%2 points=%3")
+                           .arg(QLatin1String(kNames[static_cast<int>(state) & 3]))
+                           .arg(timeShown_)
+                           .arg(pointsShown_.value_or(0)));
+    }
 }
 
 void TStatusPanel::SetGaugeProgress(std::int32_t value)

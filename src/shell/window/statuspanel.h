@@ -43,6 +43,7 @@ private:
     enum class Label1Kind : std::uint8_t { None, Time, Wait };
     Label1Kind label1Kind_ = Label1Kind::None;
     std::int32_t label1Value_ = 0;
+    std::int32_t timeShown_ = 80;  // the last time shown, for the trace
     std::optional<std::int32_t> pointsShown_;
     std::optional<GameState> stateShown_;
     int scale_ = 1;

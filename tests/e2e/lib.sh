@@ -478,6 +478,7 @@ dismiss_startup_boxes() {
   while :; do
     wait_trace 'window (MainForm|TMessageForm|QMessageBox) shown' 20
     case $E2E_LINE in *" porimogu") ;; *) return 0 ;; esac
+    traced 'window (TMessageForm|QMessageBox) hidden' && continue   # answered already
     id=$(wait_window '^porimogu$' 5) || fail "the box said shown is not on the screen"
     key "$id" Return
     wait_trace 'window (TMessageForm|QMessageBox) hidden'

@@ -2,6 +2,7 @@
 // and closes.
 #include "../core/scorefiles.h"
 #include "boxanswerer.h"
+#include "dialogs/centring.h"
 #include "dialogs/formutil.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/topdlg.h"

@@ -1,6 +1,7 @@
 #include "dialogs/aboutbox.h"
 
 #include "core/errors.h"
+#include "dialogs/centring.h"
 #include "dialogs/formutil.h"
 #include "dialogs/errorguard.h"
 

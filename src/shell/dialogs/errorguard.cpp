@@ -1,5 +1,6 @@
 #include "dialogs/errorguard.h"
 
+#include "dialogs/centring.h"
 #include "dialogs/formutil.h"
 #include "platform/termination.h"
 #include "platform/title.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Small pieces the game's forms share: their fonts and dialog units, their labels, the
-// window flags of the fixed dialogs, centring on the screen and handing the keyboard
-// back to the owner.
+// window flags of the fixed dialogs, the bevel, showing a window beside the game and
+// handing the keyboard back to the owner. Centring is in dialogs/centring.h.
 #include <QFont>
 #include <QPointer>
 #include <QString>
@@ -37,23 +37,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString
 // bottom-right colour takes the two corners where the colours meet.
 void DrawBevel(QPainter& painter, QRect& r, bool raised, const QColor& light, const QColor& shadow,
                int width);
-
-// The top-left corner that puts a window whose outer frame measures `outer` in the middle
-// of `screen`: (screen size - outer size) div 2 from the screen's corner, never above or
-// left of it (a window larger than the screen keeps its title bar reachable).
-QPoint CentredTopLeft(const QRect& screen, const QSize& outer);
-
-// The frame the window manager adds around `window` (outer size minus client size). Before
-// the window's first showing it is unknown: the frame of another visible top-level
-// window stands in for it, none when there is no such window.
-QSize FrameExtra(const QWidget* window);
-
-// Moves the window so that its outer frame stands in the middle of its owner's screen
-// (the primary screen when it has no owner); does nothing when there is no screen. A
-// window manager frames a window only once it is mapped: until the real frame is known
-// (at most a couple of seconds after the next showing) the window is centred once more
-// as soon as it is, so under a window manager it ends up centred by its outer frame.
-void CenterOnScreen(QWidget* window);
 
 // Shows the window without making it modal, raised and active. A hidden window is
 // centred first (see CenterOnScreen); an open one stays where the player put it.

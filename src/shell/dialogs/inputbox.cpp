@@ -1,5 +1,7 @@
 #include "dialogs/inputbox.h"
 
+#include "dialogs/centring.h"
+#include "dialogs/formutil.h"
 #include "dialogs/messagebox.h"
 
 #include <QCoreApplication>

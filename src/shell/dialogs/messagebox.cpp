@@ -1,6 +1,7 @@
 #include "dialogs/messagebox.h"
 
 #include "dialogs/errorguard.h"
+#include "dialogs/centring.h"
 #include "dialogs/formutil.h"
 #include "platform/title.h"
 

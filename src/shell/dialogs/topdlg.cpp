@@ -1,5 +1,6 @@
 #include "dialogs/topdlg.h"
 
+#include "dialogs/centring.h"
 #include "dialogs/formutil.h"
 #include "dialogs/errorguard.h"
 #include "dialogs/messagebox.h"

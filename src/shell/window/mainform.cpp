@@ -2,6 +2,7 @@
 
 #include "dialogs/aboutbox.h"
 #include "platform/display.h"
+#include "dialogs/centring.h"
 #include "dialogs/formutil.h"
 #include "platform/title.h"
 #include "platform/trace.h"

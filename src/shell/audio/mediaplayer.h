@@ -18,39 +18,18 @@
 // output's own thread, and no request waits for it. Through PulseAudio the output is
 // the player's own and runs only while the music plays: paused, stopped, rewound or at
 // its end, nothing is rendered or sent.
+#include "audio/synthesizer.h"
 #include "core/ports.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <thread>
-#include <vector>
-
-typedef struct _fluid_hashtable_t fluid_settings_t;
-typedef struct _fluid_synth_t fluid_synth_t;
-typedef struct _fluid_player_t fluid_player_t;
-typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 
 namespace porimogu {
-
-class PulseMusicOutput;
-
-struct MediaPlayerOptions {
-    // SoundFonts tried in order; the first that loads is used.
-    QStringList soundFonts = DefaultSoundFonts();
-    // Audio outputs tried in order: "pulseaudio" is the player's own, the others are
-    // FluidSynth's.
-    QStringList audioDrivers = {QStringLiteral("pulseaudio"), QStringLiteral("alsa"), QStringLiteral("sdl2")};
-    // No audio output at all: time moves only through RenderSamples (for tests and tools).
-    bool renderByHand = false;
-
-    // The usual places of a General MIDI SoundFont on Debian and its relatives.
-    static QStringList DefaultSoundFonts();
-};
 
 class TMediaPlayer : public QObject, public Music {
     Q_OBJECT
@@ -61,9 +40,17 @@ public:
     // The outcome of the last play request, recorded when it ends or is interrupted.
     enum class TMPNotifyValues { nvSuccessful = 1, nvSuperseded = 2, nvAborted = 4, nvFailure = 8 };
     // Last error codes; 0 after every successful request that records one.
-    enum ErrorCode : int { errNone = 0, errCannotRead = 1, errNotMidi = 2, errBrokenMidi = 3,
-                           errNoSoundFont = 4, errNoAudioOutput = 5, errNoSynth = 6, errRequestFailed = 7,
-                           errUnsupportedMidi = 8 };
+    enum ErrorCode : int {
+        errNone = 0,
+        errCannotRead = int(SynthesizerFault::CannotRead),
+        errNotMidi = int(SynthesizerFault::NotMidi),
+        errBrokenMidi = int(SynthesizerFault::BrokenMidi),
+        errNoSoundFont = int(SynthesizerFault::NoSoundFont),
+        errNoAudioOutput = int(SynthesizerFault::NoAudioOutput),
+        errNoSynth = int(SynthesizerFault::NoSynth),
+        errRequestFailed = 7,
+        errUnsupportedMidi = int(SynthesizerFault::UnsupportedMidi),
+    };
 
     explicit TMediaPlayer(QObject* parent = nullptr);
     explicit TMediaPlayer(MediaPlayerOptions options, QObject* parent = nullptr);
@@ -83,7 +70,7 @@ public:
     void StopMedia() override;
     void RewindMedia() override;
 
-    bool DeviceOpen() const { return synth_ != nullptr; }
+    bool DeviceOpen() const { return device_ != nullptr; }
     int Error() const { return error_; }
     TMPNotifyValues NotifyValue() const { return notifyValue_; }
     TMPModes Mode();
@@ -94,7 +81,7 @@ public:
     // Ticks per second at the file's start, for turning ticks into time.
     double TicksPerSecond() const;
     // The name of the audio output in use ("" when rendering by hand or closed).
-    QString AudioDriverName() const { return driverName_; }
+    QString AudioDriverName() const { return device_ ? device_->DriverName() : QString(); }
     // How often the music has been sent to the sound server through the player's own
     // output since it was opened (0 for the others).
     long long OutputWrites() const;
@@ -104,32 +91,24 @@ public:
     // largest absolute sample value rendered (0 = silence). With `energy`, adds the sum
     // of the squares of every sample rendered, both channels, to *energy.
     float RenderSamples(int frames, double* energy = nullptr);
-    static constexpr int kSampleRate = 44100;
+    static constexpr int kSampleRate = Synthesizer::kSampleRate;
 
 signals:
     // A play request has ended (see NotifyValue). The game does not connect it.
     void Notify();
 
 private:
-    struct Device;
-    // The outcome of the slow part of opening: a device, or the failure to report.
+    // The outcome of the slow part of opening: a synthesizer, or the failure to report.
     struct Opened {
-        std::unique_ptr<Device> device;
-        int error = errNone;
+        std::unique_ptr<Synthesizer> device;
+        ErrorCode error = errNone;
         QString message;
-        QString driverName;
-        int length = 0;
-        int tempo = 0;
-        int division = 0;
-        ~Opened();
     };
-    static void BuildInto(Opened& r, const QString& name, const MediaPlayerOptions& options);
-    static std::unique_ptr<Opened> Build(const QString& name, const MediaPlayerOptions& options) noexcept;
-    std::unique_ptr<Opened> TakePrepared();
+    static Opened Build(const QString& name, const MediaPlayerOptions& options) noexcept;
+    std::optional<Opened> TakePrepared();
 
     void RequireOpen() const;
     [[noreturn]] void Fail(ErrorCode code, const QString& message);
-    void Release() noexcept;
     void CheckForEnd();
     void Halt(TMPModes mode);
     void Finish(TMPNotifyValues value);
@@ -137,13 +116,7 @@ private:
     void FollowMode();
 
     MediaPlayerOptions options_;
-    fluid_settings_t* settings_ = nullptr;
-    fluid_synth_t* synth_ = nullptr;
-    fluid_player_t* player_ = nullptr;
-    fluid_audio_driver_t* driver_ = nullptr;
-    std::unique_ptr<PulseMusicOutput> output_;
-    QString driverName_;
-    bool sdlAudio_ = false;
+    std::unique_ptr<Synthesizer> device_;   // the open device; null when closed
 
     int error_ = errNone;
     TMPNotifyValues notifyValue_ = TMPNotifyValues::nvSuccessful;
@@ -157,10 +130,8 @@ private:
 
     QTimer endWatch_;              // looks for the end of playback while playing
     std::thread preparing_;
-    std::unique_ptr<Opened> prepared_;   // written by the preparing thread, read after joining it
+    std::optional<Opened> prepared_;   // written by the preparing thread, read after joining it
     QString preparedName_;
-    std::vector<float> left_;
-    std::vector<float> right_;
 };
 
 } // namespace porimogu

@@ -303,7 +303,7 @@ TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedForOrJapanese)
 }
 
 // Languages are taken in the order the desktop lists them; the first that is Japanese
-// or has a translation wins.
+// or has a translation wins, for its country or for the language as a whole.
 TEST(Language, FirstWantedLanguageThatIsJapaneseOrTranslatedWins)
 {
     const struct {
@@ -317,6 +317,14 @@ TEST(Language, FirstWantedLanguageThatIsJapaneseOrTranslatedWins)
         {{QStringLiteral("C"), QStringLiteral("en")}, "ja"},
         {{QStringLiteral("sv")}, "ja"},
         {{}, "ja"},
+        // A language kept per country: its own country's file, else the one of its script.
+        {{QStringLiteral("zh-Hans-CN"), QStringLiteral("zh-CN"), QStringLiteral("zh")}, "zh_CN"},
+        {{QStringLiteral("zh")}, "zh_CN"},
+        {{QStringLiteral("zh_TW.UTF-8")}, "zh_TW"},
+        {{QStringLiteral("zh-Hant-HK"), QStringLiteral("zh-HK")}, "zh_TW"},
+        {{QStringLiteral("zh-SG")}, "zh_CN"},
+        {{QStringLiteral("ko-KR")}, "ko"},
+        {{QStringLiteral("uk_UA.UTF-8")}, "uk"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ChooseLanguage(row.wanted, kTranslationDirs), QString::fromLatin1(row.chosen))

@@ -34,6 +34,28 @@ QString LanguagePart(const QString& name)
     return language.toLower();
 }
 
+// The names a wanted language's file may have, most fitting first: the language of its
+// own country, the country its script is usually written in, the bare language. So
+// "zh-Hant-HK" looks for zh_HK, zh_TW, zh; "zh-Hans" and "zh" for zh_CN, zh;
+// "en_GB.UTF-8" for en_GB, en_US, en.
+QStringList FileNames(const QString& wanted, const QString& language)
+{
+    QString tag = wanted;
+    for (QChar stop : {QLatin1Char('.'), QLatin1Char('@')}) {
+        const qsizetype at = tag.indexOf(stop);
+        if (at >= 0)
+            tag.truncate(at);
+    }
+    QStringList names;
+    const QLocale locale(tag.replace(QLatin1Char('_'), QLatin1Char('-')));
+    if (locale.language() != QLocale::C && LanguagePart(locale.name()) == language) {
+        names << locale.name() << QLocale(locale.language(), locale.script(), QLocale::AnyTerritory).name();
+    }
+    names << language;
+    names.removeDuplicates();
+    return names;
+}
+
 QString FindFile(const QString& language, const QStringList& dirs)
 {
     for (const QString& dir : dirs) {
@@ -68,8 +90,12 @@ QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& dirs)
         const QString language = LanguagePart(wanted);
         if (language == kSourceLanguage || language == QLatin1String("c") || language == QLatin1String("posix"))
             return kSourceLanguage;
-        if (!language.isEmpty() && !FindFile(language, dirs).isEmpty())
-            return language;
+        if (language.isEmpty())
+            continue;
+        for (const QString& name : FileNames(wanted, language)) {
+            if (!FindFile(name, dirs).isEmpty())
+                return name;
+        }
     }
     return kSourceLanguage;
 }

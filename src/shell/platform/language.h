@@ -1,9 +1,10 @@
 #pragma once
 // The language the game speaks: the desktop's, as Qt reads it (LANGUAGE, LC_ALL,
 // LC_MESSAGES, LANG). The game is written in Japanese; a language with a translation
-// file (porimogu_<language>.qm) is spoken in it, every other one, C and POSIX included,
-// gets the Japanese texts. Qt's own texts (the edit boxes' context menu, the command
-// line's help) follow in the same language.
+// file (porimogu_<language>.qm, or porimogu_<language>_<COUNTRY>.qm where the language
+// is written differently by country, as Chinese is) is spoken in it; every other one,
+// C and POSIX included, gets the Japanese texts. Qt's own texts (the edit boxes'
+// context menu, the command line's help) follow in the same language.
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,8 @@ namespace porimogu {
 QStringList TranslationDirs();
 
 // The language that `uiLanguages` (most wanted first) comes to, given the translation
-// files in `dirs`: the first that is Japanese or has a file; "ja" when none does.
+// files in `dirs`: the first that is Japanese or has a file; "ja" when none does. The
+// answer names the file: "en", "zh_TW".
 QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& dirs);
 
 // Installs the game's and Qt's translations for `locale` on the running application,

@@ -64,10 +64,10 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
-    porimogu::InstallTranslations();
+    const QString language = porimogu::InstallTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
     QApplication::setWindowIcon(ProgramIcon());
-    porimogu::InstallFontSubstitutions();
+    porimogu::InstallFontSubstitutions(language);
     porimogu::CloseOnTerminationSignals(&QApplication::closeAllWindows);
     porimogu::TraceWindows();
 

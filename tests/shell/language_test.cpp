@@ -14,6 +14,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -120,6 +122,7 @@ protected:
     QStringList Build(const QLocale& locale, bool withFiles = true)
     {
         language_ = InstallTranslations(locale, kTranslationDirs);
+        InstallFontSubstitutions(language_);  // as the game does: the language's letters in its own fonts
         if (withFiles) {
             EXPECT_TRUE(WriteGameFiles());
         }
@@ -249,6 +252,44 @@ TEST_F(LanguageTest, EnglishTextsFitTheirFixedPlacesAtEveryScale)
 
     for (const Fit& f : fits)
         EXPECT_LE(f.needed, f.room) << f.what;
+}
+
+// Chinese, Korean and Cyrillic letters are drawn in fonts of their own, and a translated
+// help page shows every line although those fonts run taller than the Japanese one; the
+// Japanese pages keep their size, and the first one still scrolls.
+TEST_F(LanguageTest, HelpPagesShowEveryLineInTheLanguagesOwnFont)
+{
+    const struct {
+        const char* locale;
+        const char* font;  // the font the page is drawn in, where the machine has it
+    } rows[] = {
+        {"zh_CN", "Noto Sans CJK SC"}, {"zh_TW", "Noto Sans CJK TC"}, {"ko_KR", "Noto Sans CJK KR"},
+        {"uk_UA", "DejaVu Sans"},      {"en_US", "IPAPGothic"},       {"ja_JP", "IPAPGothic"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale);
+        Build(QLocale(QString::fromLatin1(row.locale)));
+        help_->show();
+        for (QPlainTextEdit* memo : {help_->Memo1, help_->Memo2}) {
+            help_->PageControl1->setCurrentWidget(memo->parentWidget());
+            QApplication::processEvents();
+            const QString font = QString::fromLatin1(row.font);
+            if (QFontDatabase::hasFamily(font)) {
+                EXPECT_EQ(QFontInfo(memo->font()).family(), font) << memo->objectName().toStdString();
+            }
+            const bool japanese = language_ == QLatin1String("ja");
+            EXPECT_EQ(memo->verticalScrollBar()->maximum() > 0, japanese && memo == help_->Memo1)
+                << memo->objectName().toStdString();
+            if (japanese) {
+                EXPECT_EQ(memo->font().pixelSize(), help_->font().pixelSize());
+            }
+        }
+        TearDown();
+        form_ = nullptr;
+        about_ = nullptr;
+        help_ = nullptr;
+        top_ = nullptr;
+    }
 }
 
 // The menu titles, the status line and the first box of the real main window, by the

@@ -8,9 +8,12 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
+
+#include <utility>
 
 namespace porimogu {
 
@@ -89,13 +92,50 @@ ReactivateAfterModal::~ReactivateAfterModal()
 
 // ---- Fonts and dialog units ----------------------------------------------------
 
+namespace {
+
+// The fonts a language's letters are drawn in before the Japanese ones. Chinese and
+// Korean share the Han letters with Japanese but not their shapes, and the Japanese
+// fonts have no Hangul: a text drawn half in one font and half in another changes its
+// weight and its line from letter to letter. The Japanese fonts' Cyrillic letters are
+// as wide as a kana, each standing apart.
+QStringList OwnFonts(const QString& language)
+{
+    const QLocale locale(language);
+    if (locale.language() == QLocale::Chinese) {
+        return {locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("Noto Sans CJK TC")
+                                                                   : QStringLiteral("Noto Sans CJK SC")};
+    }
+    if (locale.language() == QLocale::Korean)
+        return {QStringLiteral("Noto Sans CJK KR")};
+    if (locale.script() == QLocale::CyrillicScript)
+        return {QStringLiteral("DejaVu Sans")};
+    return {};
+}
+
+const QString kProportional = QStringLiteral("ＭＳ Ｐゴシック");
+
+} // namespace
+
+void InstallFontSubstitutions(const QString& language)
+{
+    const QStringList own = OwnFonts(language);
+    const std::pair<QString, QString> names[] = {
+        {kProportional, QStringLiteral("IPAPGothic")},
+        {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")},
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")},
+        {QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")},
+    };
+    for (const auto& [name, ipa] : names) {
+        QFont::removeSubstitutions(name);
+        QFont::insertSubstitutions(name, own + QStringList{ipa});
+    }
+}
+
 void InstallFontSubstitutions()
 {
-    // insertSubstitution adds a name only once, so repeating this changes nothing.
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
+    if (QFont::substitutes(kProportional).isEmpty())
+        InstallFontSubstitutions(QStringLiteral("ja"));
 }
 
 QFont DialogFont()

@@ -68,7 +68,12 @@ bool SwallowPlainEscape(QKeyEvent* event);
 // ---- Fonts and dialog units -------------------------------------------------------
 
 // Makes the Windows font names the game asks for ("ＭＳ Ｐゴシック", "ＭＳ ゴシック" and their
-// romanised names) resolve to the IPA Gothic fonts. Safe to call any number of times.
+// romanised names) resolve to the IPA Gothic fonts, after the fonts of `language` (the
+// one InstallTranslations chose) where its letters want their own: Chinese, Korean,
+// Cyrillic. Call before any window is built.
+void InstallFontSubstitutions(const QString& language);
+// The same for Japanese, unless a language's fonts are in place already. Safe to call
+// any number of times.
 void InstallFontSubstitutions();
 
 // The font of the game's dialogs: "ＭＳ Ｐゴシック", regular, 9 point on the primary

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace porimogu {
@@ -44,15 +45,64 @@ const char* const kHints = QT_TRANSLATE_NOOP("HelpBox",
     "\n"
     "・メニューをつかうとわかりやすい");
 
+// A page of text. A translated page shows every line without scrolling: where the
+// language's font runs taller than the Japanese one (the Chinese and Korean fonts' lines
+// by almost half), the page is drawn a pixel or two smaller. The Japanese pages stay as
+// the game has always shown them; the first one scrolls.
+class PageMemo : public QPlainTextEdit {
+public:
+    PageMemo(QWidget* parent, bool fitLines)
+        : QPlainTextEdit(parent), fitLines_(fitLines)
+    {
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QPlainTextEdit::resizeEvent(event);
+        if (fitLines_)
+            FitLines();
+    }
+
+private:
+    static constexpr int kSmallestPixels = 15;
+
+    // The height of the page's lines as laid out in the font set now: a line is as high
+    // as the tallest of the fonts its letters come from.
+    qreal TextHeight() const
+    {
+        qreal height = 2 * document()->documentMargin();
+        for (QTextBlock b = document()->firstBlock(); b.isValid(); b = b.next())
+            height += blockBoundingRect(b).height();
+        return height;
+    }
+
+    void FitLines()
+    {
+        if (base_.pixelSize() <= 0)
+            base_ = font();
+        QFont f = base_;
+        setFont(f);
+        while (f.pixelSize() > kSmallestPixels && TextHeight() > viewport()->height()) {
+            f.setPixelSize(f.pixelSize() - 1);
+            setFont(f);
+        }
+    }
+
+    bool fitLines_;
+    QFont base_;  // the page's own font, taken at the first fitting
+};
+
 QPlainTextEdit* MakeMemo(QWidget* page, const char* name, const char* text)
 {
-    auto* memo = new QPlainTextEdit(page);
+    const QString shown = QCoreApplication::translate("HelpBox", text);
+    auto* memo = new PageMemo(page, shown != QString::fromUtf8(text));
     memo->setObjectName(QString::fromLatin1(name));
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setPlainText(QCoreApplication::translate("HelpBox", text));
+    memo->setPlainText(shown);
     QPalette pal = memo->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
     pal.setColor(QPalette::Text, Qt::black);

@@ -13,20 +13,20 @@ start_xvfb
 new_game_dir
 low_tops > "$game/Tops.dat"   # a game of 0 points enters it
 
-# The window that has the keyboard: as the window manager says, or as the X server
-# says when there is none.
-focused() {
-  if [ "$E2E_WM" = openbox ]; then xdotool getactivewindow; else xdotool getwindowfocus; fi
-}
-
-# expect_doubled NAME [full]: the screen shows the client area at factor 2, centred;
-# with "full", the gauge's bar too (a full gauge, as at the start).
+# expect_doubled NAME [full]: once the game says it shows full screen at factor 2, the
+# screen shows the client area twice as large, centred; with "full", the gauge's bar too
+# (a full gauge, as at the start).
 expect_doubled() {
   local menu left top width height fieldMixed floor gaugeMixed aqua below above
-  sleep 1
-  shot "$E2E_TMP/full.png"
-  read -r menu left top width height fieldMixed floor gaugeMixed aqua \
-    < <("$E2E_PROBE" scaled "$E2E_TMP/full.png" "$E2E_SHEET" 2)
+  expect_said fullscreen 'on 2$'
+  for _ in $(seq 30); do   # drawn a moment after it is laid out
+    shot "$E2E_TMP/full.png"
+    read -r menu left top width height fieldMixed floor gaugeMixed aqua \
+      < <("$E2E_PROBE" scaled "$E2E_TMP/full.png" "$E2E_SHEET" 2)
+    [ "$width" -eq 1264 ] && [ "$left" -eq 328 ] && [ "$fieldMixed" -eq 0 ] && [ "$floor" -gt 500 ] \
+      && [ "$gaugeMixed" -eq 0 ] && { [ "${2:-}" != full ] || [ "$aqua" -gt 2000 ]; } && break
+    sleep 0.1
+  done
   echo "$1: menu $menu, client at $left,$top size ${width}x$height; mixed squares $fieldMixed/$gaugeMixed; floor $floor; aqua $aqua"
   [ "$width" -eq 1264 ] && [ "$height" -eq 972 ] || fail "$1: client area not 2 x 632 x 486 (${width}x$height)"
   [ "$left" -eq 328 ] || fail "$1: client area not centred across ($left)"
@@ -38,43 +38,46 @@ expect_doubled() {
   [ "${2:-}" != full ] || [ "$aqua" -gt 2000 ] || fail "$1: gauge bar not shown ($aqua aqua pixels)"
 }
 
+rule "--fullscreen: the client area twice as large in hard 2-pixel steps, centred on black"
 open_game --fullscreen
 expect_doubled "--fullscreen" full
 
-# A game ended through the menu: the name prompt opens over the full screen.
-hold "$win" Return
-sleep 0.5
-key "$win" alt+g
-sleep 0.3
-xdotool key q
-name=$(wait_window '^EnterName$' 12) || fail "no name prompt after the game ended"
-sleep 0.5
-[ "$(focused)" = "$name" ] || fail "the name prompt does not have the keyboard"
+rule "in full screen the name prompt opens on top, centred, and takes the typed name"
+press "$win" Return 'state playing'
+choose_item "$win" g q
+wait_trace 'window InputBox shown' 12
+name=$(wait_window '^EnterName$' 5) || fail "no name prompt after the game ended"
+expect_front "$name" "the name prompt"
 # Where the prompt's client area is on the screen (xwininfo reads it right under a
 # reparenting window manager).
 read -r X Y WIDTH HEIGHT < <(xwininfo -id "$name" | awk '
   /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
   /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}')
-shot "$E2E_TMP/prompt.png"
-share=$("$E2E_PROBE" floorshare "$E2E_TMP/prompt.png" "$E2E_SHEET" "$X,$Y,$WIDTH,$HEIGHT")
+for _ in $(seq 30); do
+  shot "$E2E_TMP/prompt.png"
+  share=$("$E2E_PROBE" floorshare "$E2E_TMP/prompt.png" "$E2E_SHEET" "$X,$Y,$WIDTH,$HEIGHT")
+  [ "$share" -lt 10 ] && break
+  sleep 0.1
+done
 [ "$share" -lt 10 ] || fail "the name prompt is hidden behind the game ($share% floor where it should be)"
 cx=$((X + WIDTH / 2)); cy=$((Y + HEIGHT / 2))
 [ $((cx - 960)) -ge -40 ] && [ $((cx - 960)) -le 40 ] && [ $((cy - 540)) -ge -40 ] && [ $((cy - 540)) -le 40 ] \
   || fail "the name prompt is not centred ($cx,$cy)"
 xdotool key ctrl+a BackSpace
 xdotool type --delay 80 'ぜんabc'
-sleep 0.3
+trace_mark
 xdotool key Return
+wait_trace 'window TopDlg shown'
 top=$(wait_window '^TopList Dialog$' 5) || fail "no top list after the name"
-sleep 0.3
 key "$top" Return
-sleep 0.5
+wait_trace 'window TopDlg hidden'
 iconv -f CP932 -t UTF-8 "$game/Tops.dat" | grep -q ',ぜんabc'$'\r''$' || fail "the typed name is not in Tops.dat"
-[ "$(focused)" = "$win" ] || fail "the game did not get the keyboard back"
+expect_front "$win" "the game after the top list"
 
 # Minimised and covered by another window, a second start in the folder brings it back
 # to the front in full screen (minimising takes a window manager).
 if [ "$E2E_WM" = openbox ]; then
+  rule "a second start brings the minimised, covered game back in full screen"
   xdotool windowminimize --sync "$win"
   cover
   second_start "$game"
@@ -87,15 +90,20 @@ fi
 
 # F11 leaves full screen; the window is its own size again, in the middle of the
 # screen; F11 again gives the same full screen.
+rule "F11 goes back to the window, in the middle of the screen, and again to the same full screen"
 key "$win" F11
-sleep 1
-WIDTH=$(xwininfo -id "$win" | awk '/^ *Width:/ {print $NF}')
+expect_said fullscreen off
+for _ in $(seq 30); do
+  WIDTH=$(xwininfo -id "$win" | awk '/^ *Width:/ {print $NF}')
+  [ "$WIDTH" -lt 1000 ] && break
+  sleep 0.1
+done
 [ "$WIDTH" -lt 1000 ] || fail "F11 did not leave full screen ($WIDTH wide)"
 expect_centred "$win" "the window after full screen"
 key "$win" F11
 expect_doubled "F11"
 key "$win" F11
-sleep 1
+expect_said fullscreen off
 hold "$win" Escape
 wait_exit 2 || fail "Escape while waiting did not end the game"
 echo "e2e fullscreen: 0 failed"

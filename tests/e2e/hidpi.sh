@@ -9,12 +9,12 @@ export QT_SCALE_FACTOR=2
 
 new_game_dir
 open_game
-sleep 0.5
 
+rule "at two device pixels per pixel the window is twice as large"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" -eq 1264 ] || fail "the window is $WIDTH device pixels wide, not twice 632"
 
-# ぽっけ and the floor, each art pixel an exact 2 x 2 block: nothing smoothed.
+rule "ぽっけ, the floor, the field and the gauge in exact 2 x 2 blocks; the status text finer"
 read -r px py matched total < <(find_sprite "$E2E_TMP/a.png" 32 2)
 [ "$px" -ge 0 ] && [ "$matched" -eq "$total" ] || fail "ぽっけ is not drawn in exact 2x2 blocks ($matched of $total pixels)"
 floor=$("$E2E_PROBE" count "$E2E_TMP/a.png" "$E2E_SHEET" 1 2)

@@ -44,8 +44,15 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
+# rule TEXT: the rule the next steps hold, said as they start and named when they fail.
+E2E_RULE=""
+rule() {
+  E2E_RULE=$*
+  echo "-- $*"
+}
+
 fail() {
-  echo "FAIL: $*" >&2
+  echo "FAIL${E2E_RULE:+ ($E2E_RULE)}: $*" >&2
   if [ -s "$E2E_LOG" ]; then
     echo "--- what the game printed ($E2E_LOG):" >&2
     tail -n 40 "$E2E_LOG" >&2
@@ -256,8 +263,8 @@ trace_mark() { E2E_MARK=$(wc -l <"$E2E_LOG"); }
 wait_trace() {
   local pattern=$1 limit=${2:-10} found i
   for ((i = 0; i <= limit * 20; i++)); do
-    if found=$(tail -n +$((E2E_MARK + 1)) "$E2E_LOG" | grep -n -m 1 -E "^porimogu-trace: ($pattern)"); then
-      E2E_MARK=$((E2E_MARK + ${found%%:*}))
+    if found=$(said_since "$E2E_MARK" "$pattern"); then
+      E2E_MARK=${found%%:*}
       E2E_LINE=${found#*:}
       return 0
     fi
@@ -269,8 +276,15 @@ wait_trace() {
   fail "the game did not say \"$pattern\" within $limit s"
 }
 
+# said_since LINE PATTERN: prints "NUMBER:LINE" of the first trace line after line LINE of
+# the log that starts with PATTERN; false when there is none.
+said_since() {
+  awk -v from="$1" -v pattern="^porimogu-trace: ($2)" \
+    'NR > from && $0 ~ pattern { print NR ":" $0; found = 1; exit } END { exit !found }' "$E2E_LOG"
+}
+
 # traced PATTERN: true when the game has said a line starting with PATTERN since the mark.
-traced() { tail -n +$((E2E_MARK + 1)) "$E2E_LOG" | grep -q -E "^porimogu-trace: ($1)"; }
+traced() { said_since "$E2E_MARK" "$1" >/dev/null; }
 
 # second_start DIR [OPTION...]: starts the game once more in DIR, where one already runs,
 # and waits for it: it must end within 20 seconds, with status 0, having shown no box.
@@ -382,6 +396,31 @@ find_sprite() {
   echo "-1 -1 0 0"
 }
 
+# settled_sprite SHOT TILE [SCALE] [whole]: find_sprite once ぽっけ stands still: the same
+# place in two screenshots one after the other.
+settled_sprite() {
+  local r last=""
+  for _ in $(seq 20); do
+    r=$(find_sprite "$@")
+    [ "${r%% *}" -ge 0 ] && [ "${r% * *}" = "${last% * *}" ] && break
+    last=$r
+  done
+  echo "$r"
+}
+
+# floor_shown [SHEET] [SCALE]: waits until the screen shows more than 600 floor tiles of
+# the tile sheet (the game's, unless told; enlarged SCALE times); `floor` is how many it
+# saw last.
+floor_shown() {
+  for _ in $(seq 30); do
+    shot "$E2E_TMP/floor.png"
+    floor=$("$E2E_PROBE" count "$E2E_TMP/floor.png" "${1:-$E2E_SHEET}" 1 "${2:-1}")
+    [ "$floor" -gt 600 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # frame_of WINDOW: prints "x y width height" of the window's outer frame: the client
 # area plus the frame the window manager reports (none without one).
 frame_of() {
@@ -411,32 +450,37 @@ expect_centred() {
 # watch_status_bar: after open_game, learns where the play field of `win` is on the
 # screen (E2E_FIELD_AREA, for field_moves and presses on the field).
 watch_status_bar() {
-  local X Y WIDTH HEIGHT
+  local X Y HEIGHT
   # xwininfo, not xdotool: under a reparenting window manager xdotool adds the frame's
   # offset to the client area's position.
-  read -r X Y WIDTH HEIGHT < <(xwininfo -id "$win" | awk '
-    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-    /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}')
+  read -r X Y HEIGHT < <(xwininfo -id "$win" | awk '
+    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /^ *Height:/ {h=$NF} END {print x, y, h}')
   E2E_FIELD_AREA="592x432+$((X + 20))+$((Y + HEIGHT - 486 + 10))"
 }
 
-# game_state: the state the game said last (waiting, playing, paused, over), from the
-# whole log: the state it is in now.
-game_state() { sed -n 's/^porimogu-trace: state \([a-z]*\).*/\1/p' "$E2E_LOG" | tail -n 1; }
+# last_said WHAT: what the game said last about WHAT ("state", "fullscreen"), from the
+# whole log: how things stand now.
+last_said() { sed -n "s/^porimogu-trace: $1 //p" "$E2E_LOG" | tail -n 1; }
+
+# expect_said WHAT PATTERN [SECONDS]: waits (10 seconds unless told) until what the game
+# said last about WHAT starts with PATTERN; fails the test when it never does.
+expect_said() {
+  local i
+  for ((i = 0; i <= ${3:-10} * 20; i++)); do
+    last_said "$1" | grep -q -E "^($2)" && return 0
+    sleep 0.05
+  done
+  fail "the game's $1 is not \"$2\" but \"$(last_said "$1")\""
+}
+
+# game_state: the state the game is in now (waiting, playing, paused, over).
+game_state() { last_said state | cut -d ' ' -f 1; }
 
 # state_is NAME: the game is in that state now.
 state_is() { [ "$(game_state)" = "$1" ]; }
 
-# expect_state NAME [SECONDS]: waits (10 seconds unless told) until the game is in the
-# state; fails the test when it never is.
-expect_state() {
-  local i
-  for ((i = 0; i <= ${2:-10} * 20; i++)); do
-    state_is "$1" && return 0
-    sleep 0.05
-  done
-  fail "the game is not $1 but $(game_state)"
-}
+# expect_state NAME [SECONDS]: waits until the game is in the state.
+expect_state() { expect_said state "$1( |$)" "${2:-10}"; }
 
 # field_moves: the play field changes on the screen within two seconds.
 field_moves() {

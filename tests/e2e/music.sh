@@ -9,38 +9,37 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
+rule "without a sound server: the one no-sound box, then a whole silent game with no further box"
 new_game_dir
 open_game
 [ "$(boxes_said)" = "音を出す装置が使えません." ] || fail "expected the one no-sound box, got: $(boxes_said)"
 watch_status_bar
 expect_state waiting
-hold "$win" Return
-expect_state playing
-hold "$win" Escape
-expect_state paused
-hold "$win" Return
-expect_state playing
+press "$win" Return 'state playing'
+press "$win" Escape 'state paused'
+press "$win" Return 'state playing'
 field_moves || fail "the silent game stands still"
 [ "$(boxes_said | wc -l)" -eq 1 ] || fail "further boxes in a silent game: $(boxes_said)"
-key "$win" alt+g
-sleep 0.4
-xdotool key x               # おわり
+choose_item "$win" g x      # おわり
 wait_exit 3 || fail "the silent game did not end"
 
-# Without game.mid, with the music item checked: the not-open box of the new game.
+rule "without game.mid: the failed music request of a new game gives one box, and the field plays on behind it"
 rm "$game/game.mid"
 open_game
 [ "$(boxes_said)" = "音楽データが ありません" ] || fail "expected the missing-music message, got: $(boxes_said)"
 watch_status_bar
 expect_state waiting
 hold "$win" Return
-box=$(wait_window '^porimogu$' 5) || fail "no box for the failed music request"
-[ "$(boxes_said | tail -n 1)" = "MCI ﾃﾞﾊﾞｲｽがありません." ] || fail "wrong box: $(boxes_said | tail -n 1)"
+wait_trace 'box ' 5
+[ "$E2E_LINE" = "porimogu-trace: box MCI ﾃﾞﾊﾞｲｽがありません." ] || fail "wrong box: $E2E_LINE"
+wait_trace 'window QMessageBox shown'
+box=$(wait_window '^porimogu$' 5) || fail "the box for the failed music request is not on the screen"
 expect_state playing 3    # behind the open box
 field_moves || fail "the play field froze behind the box"
 xdotool search --onlyvisible --name '^porimogu$' >/dev/null 2>&1 || fail "the box closed by itself"
 key "$box" Return
-sleep 0.5
+wait_trace 'window QMessageBox hidden'
+field_moves || fail "the play field stands still after the box"
 [ "$(boxes_said | wc -l)" -eq 2 ] || fail "one failure gave more than one box: $(boxes_said)"
 stop_game
 
@@ -53,7 +52,7 @@ walk_about() {
   done
 }
 
-# PipeWire with its session manager and a null sink.
+rule "through PipeWire the music is corked while the game waits and is paused, and heard while it plays"
 start_pipewire
 new_game_dir
 open_game
@@ -63,25 +62,20 @@ expect_state waiting
 pa list sink-inputs | grep -q 'application.name = "porimogu"' || fail "the music did not open on PipeWire"
 pa list sink-inputs | grep -q 'Corked: yes' || fail "the music's stream sends while the game waits"
 expect_music silent
-hold "$win" Return
-expect_state playing
+press "$win" Return 'state playing'
+expect_said music play
 expect_music playing
-hold "$win" Escape
-expect_state paused
+press "$win" Escape 'state paused'
+expect_said music pause
 expect_music silent
-hold "$win" Return
-expect_state playing
+press "$win" Return 'state playing'
 expect_music playing
-# Without the music (おんがくつき unchecked) a bite of food or the ghost is all one hears.
-hold "$win" Escape
-expect_state paused
-key "$win" alt+o
-sleep 0.4
-xdotool key m
-sleep 0.3
+rule "through PipeWire, without the music (おんがくつき unchecked), eating rings a beep"
+press "$win" Escape 'state paused'
+choose_item "$win" o m
+wait_trace 'check K2 off'
 expect_music silent
-hold "$win" Return
-expect_state playing
+press "$win" Return 'state playing'
 mark=$(monitor_mark)
 heard=0
 for _ in 1 2 3 4 5 6; do
@@ -96,27 +90,25 @@ stop_game
 for p in "${E2E_SOUND_PIDS[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
 E2E_SOUND_PIDS=(); E2E_MONITOR=""
 
-# PipeWire without its session manager: the window within a few seconds, the one box,
-# and a silent game that eats, beeps to nobody, and ends at once when told.
+rule "a PipeWire that never makes streams ready costs the start a moment and one box; the game then plays silent"
 start_pipewire without-session-manager
 new_game_dir
 start_game "$game"
 started=$SECONDS
-box=$(wait_window '^porimogu$' 8) || fail "no box within 8 seconds with a server that never answers"
+wait_trace 'window QMessageBox shown' 8
+box=$(wait_window '^porimogu$' 2) || fail "no box within 8 seconds with a server that never answers"
 [ "$(boxes_said)" = "音を出す装置が使えません." ] || fail "expected the one no-sound box, got: $(boxes_said)"
 key "$box" Return
+wait_trace 'window MainForm shown' 5
 win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 5) || fail "main window did not appear"
 echo "window shown $((SECONDS - started)) s after the start"
 watch_status_bar
-hold "$win" Return
-expect_state playing
+press "$win" Return 'state playing'
 walk_about 8
 field_moves || fail "the game stands still with a server that never answers"
 expect_state playing
 [ "$(boxes_said | wc -l)" -eq 1 ] || fail "further boxes in a silent game: $(boxes_said)"
-key "$win" alt+g
-sleep 0.4
-xdotool key x               # おわり
+choose_item "$win" g x      # おわり
 wait_exit 4 || fail "the game did not end with a server that never answers"
 wait "$E2E_PID" || fail "the game ended with status $?"
 E2E_PID=""

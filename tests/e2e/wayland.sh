@@ -27,10 +27,18 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
+# start_wayland [OPTION...]: the game on the compositor, tracing into a log of its own.
+start_wayland() {
+  new_log
+  (cd "$game" && exec env -u DISPLAY WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland PORIMOGU_TRACE=1 \
+     PULSE_SERVER="unix:$E2E_TMP/no-sound-server" "$E2E_GAME" "$@" >"$E2E_LOG" 2>&1) &
+  E2E_PID=$!
+}
+
+rule "on Wayland the game draws its field"
 new_game_dir
-(cd "$game" && exec env -u DISPLAY WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland \
-   PULSE_SERVER="unix:$E2E_TMP/no-sound-server" "$E2E_GAME" >"$E2E_TMP/game.log" 2>&1) &
-E2E_PID=$!
+start_wayland
+wait_trace 'window MainForm shown' 20
 
 # The compositor's own screenshots (allowed by --debug) show the field once it is drawn.
 floor=0
@@ -49,17 +57,18 @@ done
 [ "$floor" -gt 600 ] || fail "the field was not drawn on Wayland ($floor floor tiles seen)"
 echo "drawn on Wayland: $floor floor tiles"
 
+rule "on Wayland the game ends cleanly, with status 0, when the session asks it to"
 kill -TERM "$E2E_PID"
 status=0
-for _ in $(seq 60); do game_running || break; sleep 0.05; done
-game_running && fail "the game did not end within 3 seconds of SIGTERM"
+wait_exit 3 || fail "the game did not end within 3 seconds of SIGTERM"
 wait "$E2E_PID" || status=$?
 E2E_PID=""
 [ "$status" -eq 0 ] || fail "the game ended with status $status after SIGTERM"
-# Full screen: the compositor's screenshot shows the client area at factor 2, centred.
-(cd "$game" && exec env -u DISPLAY WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland \
-   PULSE_SERVER="unix:$E2E_TMP/no-sound-server" "$E2E_GAME" --fullscreen >"$E2E_TMP/game.log" 2>&1) &
-E2E_PID=$!
+grep -qx 'porimogu-trace: end 0' "$E2E_LOG" || fail "the game did not come to its end after SIGTERM"
+
+rule "full screen on Wayland: the client area twice as large, centred on black"
+start_wayland --fullscreen
+expect_said fullscreen 'on 2$' 20
 width=0
 for _ in $(seq 40); do
   game_running || fail "the game ended on its own in full screen"

@@ -9,22 +9,15 @@ start_pulse
 
 new_game_dir
 open_game
-sleep 0.5
 expect_centred "$win" "the main window"
 
-shot "$E2E_TMP/a.png"
-floor=$("$E2E_PROBE" count "$E2E_TMP/a.png" "$game/game.bmp" 1)
-[ "$floor" -gt 600 ] || fail "floor not on screen ($floor tiles seen)"
+floor_shown || fail "floor not on screen ($floor tiles seen)"
 read -r x0 y0 m0 n0 < <(find_sprite "$E2E_TMP/a.png" 32 1 whole)
 [ "$x0" -ge 0 ] || fail "ぽっけ not found facing down"
 echo "ぽっけ at $x0,$y0 ($m0/$n0 pixels)"
 
-xdotool windowfocus --sync "$win"
-xdotool keydown Right
-sleep 0.6
-xdotool keyup Right
-sleep 0.3
-read -r x1 y1 m1 n1 < <(find_sprite "$E2E_TMP/b.png" 64 1 whole)
+hold "$win" Right 0.6
+read -r x1 y1 m1 n1 < <(settled_sprite "$E2E_TMP/b.png" 64 1 whole)
 [ "$x1" -ge 0 ] || fail "ぽっけ not found facing right"
 echo "ぽっけ now at $x1,$y1 ($m1/$n1 pixels)"
 [ "$x1" -gt $((x0 + 100)) ] || fail "ぽっけ did not walk right ($x0 -> $x1)"

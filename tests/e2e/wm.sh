@@ -44,7 +44,7 @@ closed_back() {
   local before after
   before=$(pokke_x)
   [ "$before" -ge 0 ] || fail "ぽっけ not found after $1"
-  xdotool keydown "$direction"; sleep 0.4; xdotool keyup "$direction"
+  hold "$win" "$direction" 0.4
   if [ "$direction" = Right ]; then facing=64; else facing=72; fi
   read -r after _ < <(find_sprite "$E2E_TMP/find.png" "$facing")
   [ "$after" -ge 0 ] || fail "ぽっけ not found facing $direction after $1"
@@ -58,58 +58,62 @@ closed_back() {
   echo "after $1: the game has the keyboard and the arrow keys steer ぽっけ"
 }
 
-# dialog MENU_KEYS ITEM_KEY TITLE WHAT: opens a dialog through the menu, checks it, closes
-# it with Enter and checks the hand-back.
+# dialog MENU ITEM NAME TITLE WHAT: opens the dialog NAME through the menu, checks it,
+# closes it with Enter and checks the hand-back.
 dialog() {
-  key "$win" "$1"
-  sleep 0.4
-  xdotool key "$2"
+  rule "$5: framed, centred and given the keyboard; closed, the game has it back"
+  choose_item "$win" "$1" "$2"
+  wait_trace "window $3 shown"
   local id
-  id=$(wait_window "$3" 5) || fail "$4 did not open"
-  check_window "$id" "$4"
+  id=$(wait_window "$4" 5) || fail "$5 did not open"
+  check_window "$id" "$5"
+  trace_mark
   xdotool key Return
-  closed_back "$4"
+  wait_trace "window $3 hidden"
+  closed_back "$5"
 }
 
 new_game_dir
 # Without a sound server the music cannot play: the start-up box says so first.
+rule "the start-up box and the main window: framed, centred, given the keyboard"
 start_game "$game"
+wait_trace 'window QMessageBox shown'
 box=$(wait_window '^porimogu$' 10) || fail "no start-up box about the music"
 check_window "$box" "the start-up box"
 xdotool key Return
 dismiss_startup_boxes
 win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 10) || fail "main window did not appear"
 check_window "$win" "the main window"
-sleep 0.3
 closed_back "the start-up box"
 
-dialog alt+h k '^へるぷ$' "the help"
-dialog alt+h v '^ﾊﾞｰｼﾞｮﾝ情報$' "the version dialog"
-dialog alt+o v '^ﾊﾞｰｼﾞｮﾝ情報$' "the speed dialog"   # the version dialog, taller
-dialog alt+g t '^TopList Dialog$' "the top list"
+dialog h k HelpBox '^へるぷ$' "the help"
+dialog h v AboutBox '^ﾊﾞｰｼﾞｮﾝ情報$' "the version dialog"
+dialog o v AboutBox '^ﾊﾞｰｼﾞｮﾝ情報$' "the speed dialog"   # the version dialog, taller
+dialog g t TopDlg '^TopList Dialog$' "the top list"
 
 # A game ended through the menu: the name prompt, then the top list. The top list's tenth
 # place is below zero (written now: OK on the top list above sorted the file), so that a
 # game of 0 points asks for a name.
+rule "the name prompt and the top list after a game: framed, centred, given the keyboard"
 low_tops >"$game/Tops.dat"
-hold "$win" Return
-sleep 0.5
-key "$win" alt+g
-sleep 0.4
-xdotool key q
-name=$(wait_window '^EnterName$' 12) || fail "no name prompt after the game"
+press "$win" Return 'state playing'
+choose_item "$win" g q
+wait_trace 'window InputBox shown' 12
+name=$(wait_window '^EnterName$' 5) || fail "no name prompt after the game"
 check_window "$name" "the name prompt"
 xdotool key Return
+wait_trace 'window TopDlg shown'
 top=$(wait_window '^TopList Dialog$' 5) || fail "no top list after the name"
 check_window "$top" "the top list after a game"
+trace_mark
 xdotool key Return
-sleep 0.5
+wait_trace 'window TopDlg hidden'
 closed_back "the name prompt and the top list"
 
 hold "$win" Escape
 wait_exit 3 || fail "Escape while waiting did not end the game"
 
-# The error box of a missing game.bmp.
+rule "the error box of a missing game.bmp: framed, centred, given the keyboard"
 rm "$game/game.bmp"
 start_game "$game"
 dismiss_startup_boxes

@@ -9,8 +9,6 @@
 
 namespace porimogu {
 
-class ScoreList;
-
 // One thing on the play field: the player (actor 0), seven food items (1-7), the
 // fish that swims on a wave (8) and the ghost (9).
 struct Actor {
@@ -101,10 +99,6 @@ public:
     // End of a game: ranks the points against Tops.dat, asks a qualifying player's
     // name, records the line and shows the top list. Throws on file or player errors.
     void RecordScore();
-    // Tops.dat loaded and sorted, with a second line to rank against: true. When it
-    // cannot be used, its error is shown and the player may keep it aside and start
-    // afresh (true, lines = the new default list); false when the file stays as it was.
-    bool LoadForRanking(ScoreList& lines, const QString& fileName);
 
     // --- play-field helpers -----------------------------------------------------
     void MoveItem(Actor& item);

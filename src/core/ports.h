@@ -70,7 +70,7 @@ public:
     // The input box: returns the edited text on OK, defaultText on cancel.
     virtual QString PromptForText(const QString& caption, const QString& prompt,
                                   const QString& defaultText) = 0;
-    // The top list, modal; it loads, sorts and shows Tops.dat itself.
+    // The top list, modal; it loads, sorts and shows Tops.dat through TopsFile.
     virtual void ShowTopList() = 0;
     // The error box (message + ".", stop icon, OK).
     virtual void ShowError(const QString& message) = 0;

@@ -4,9 +4,9 @@
 #include "core/errors.h"
 #include "core/game.h"
 #include "core/scores.h"
+#include "core/topsfile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace porimogu {
 
@@ -26,22 +26,6 @@ QByteArray NameToRecord(const QString& typed, const QByteArray& remembered)
     return *name;
 }
 
-bool Game::LoadForRanking(ScoreList& lines, const QString& fileName)
-{
-    try {
-        // Sorted as the top list sorts it: a file its close box left in appended order
-        // is ranked, and loses its lowest line, by the order the player was shown.
-        lines.LoadFromFile(fileName);
-        lines.Sort();
-        ReadWholeNumber(CommaField(lines.Line(1), 1));
-        return true;
-    } catch (const GameError& e) {
-        ports_.dialogs->ShowError(e.message());
-    }
-    return OfferFreshScoreList([this](const QString& question) { return ports_.dialogs->Confirm(question); },
-                               lines, fileName);
-}
-
 void Game::RecordScore()
 {
     ports_.window->SetFrameTimerEnabled(false);
@@ -56,9 +40,11 @@ void Game::RecordScore()
     }
 
     ScoreList lines;
-    const QString fileName = QString::fromLatin1(kTopsFileName);
-    if (QFile::exists(fileName)) {
-        if (!LoadForRanking(lines, fileName)) {
+    const TopsFile file;
+    const ScoreFilePlayer player{[this](const QString& message) { ports_.dialogs->ShowError(message); },
+                                 [this](const QString& question) { return ports_.dialogs->Confirm(question); }};
+    if (file.Exists()) {
+        if (!file.LoadForRanking(lines, player)) {
             ports_.window->SetFrameTimerEnabled(true);
             return;
         }
@@ -70,20 +56,10 @@ void Game::RecordScore()
             const QByteArray line = ZeroPad(g_.Points, 5) + ',' + TodayText() + ',' + name;
             // While the name was typed, another game or program may have written the
             // file: the line joins what the file holds now, so nothing written meanwhile
-            // is undone. A file gone meanwhile stands for the default lines.
-            ScoreList now;
-            if (!QFile::exists(fileName))
-                FillDefaults(now);
-            else if (!LoadForRanking(now, fileName)) {
+            // is undone.
+            if (!file.Merge(line, lines, player)) {
                 ports_.window->SetFrameTimerEnabled(true);
                 return;
-            }
-            // The lowest line gives way, unless scores written meanwhile all rank above
-            // this one: then it is this line that has no place.
-            if (now.Lines() == lines.Lines() || CompareScoreLines(line, now.Line(0)) >= 0) {
-                now.Remove(0);
-                now.Append(line);
-                now.SaveToFile(fileName);
             }
             g_.PlayerName = name;
         }

@@ -1,24 +1,15 @@
 #include "core/scores.h"
 
 #include "core/errors.h"
-#include "core/wholefile.h"
 
 #include <QCollator>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <utility>
 #include <vector>
-
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace porimogu {
 
@@ -140,24 +131,6 @@ QList<QByteArray> ScoreList::SplitText(const QByteArray& text)
     return lines;
 }
 
-QByteArray ScoreList::LoadFromFile(const QString& fileName)
-{
-    QByteArray text;
-    switch (ReadWholeFile(fileName, kMaxTopsFileBytes, text)) {
-    case FileRead::Ok:
-        break;
-    case FileRead::TooLarge:
-        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
-    default:
-        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 は開けません").arg(fileName));
-    }
-    QList<QByteArray> lines = SplitText(text);
-    if (lines.size() > kMaxTopsLines)
-        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 は大きすぎて開けません").arg(fileName));
-    lines_ = std::move(lines);
-    return text;
-}
-
 QByteArray ScoreList::Text() const
 {
     QByteArray text;
@@ -166,23 +139,6 @@ QByteArray ScoreList::Text() const
         text += "\r\n";
     }
     return text;
-}
-
-void ScoreList::SaveToFile(const QString& fileName) const
-{
-    // A FIFO, device or directory of that name is left alone: writing into it could
-    // block, and replacing it would destroy what is there.
-    if (IsThereButNotRegular(fileName))
-        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 を作成できません").arg(fileName));
-    const QByteArray text = Text();
-    // Temp file, then rename: a failure at any point leaves the old file whole.
-    // Unbuffered, so that a short write (disk full) shows in write's count: a buffered
-    // QSaveFile would commit the truncated text as a success. Without commit the
-    // temp file is removed.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size()
-        || !file.commit())
-        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 を作成できません").arg(fileName));
 }
 
 void ScoreList::Sort()
@@ -264,60 +220,6 @@ TopListRow TopListRowAt(const ScoreList& lines, int r)
     const QByteArray& line = lines.Line(11 - r);
     return {BlankPad(QByteArray::number(r), 5), CommaField(line, 3),
             BlankPad(QByteArray::number(ReadWholeNumber(CommaField(line, 1))), 8), CommaField(line, 2)};
-}
-
-QString SetAsideName(const QString& fileName)
-{
-    for (int n = 1; n <= 99; ++n) {
-        const QString name = fileName + QStringLiteral(".bad") + (n == 1 ? QString() : QString::number(n));
-        if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink())
-            return name;
-    }
-    return {};
-}
-
-namespace {
-
-// Renames without ever replacing what is at newName.
-bool RenameNoReplace(const QString& oldName, const QString& newName)
-{
-    const QByteArray from = QFile::encodeName(oldName);
-    const QByteArray to = QFile::encodeName(newName);
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without that kind of rename: a second link, then the old one goes.
-    return ::link(from.constData(), to.constData()) == 0 && ::unlink(from.constData()) == 0;
-}
-
-} // namespace
-
-bool OfferFreshScoreList(const std::function<bool(const QString& question)>& ask, ScoreList& lines,
-                         const QString& fileName)
-{
-    const QString aside = SetAsideName(fileName);
-    if (aside.isEmpty())
-        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
-    if (!ask(QCoreApplication::translate("Scores", "%1 を %2 という なまえで のこして、せいせきを はじめから つけなおしますか?")
-                 .arg(fileName, aside)))
-        return false;
-    if (!RenameNoReplace(fileName, aside))
-        Fail(QCoreApplication::translate("Scores", "ﾌｧｲﾙ %1 の名前を変更できません").arg(fileName));
-    FillDefaults(lines);
-    lines.SaveToFile(fileName);
-    return true;
-}
-
-bool SortedAsItIsNow(const ScoreList& shown, const QString& fileName, ScoreList& lines)
-{
-    if (!QFileInfo::exists(fileName) || IsThereButNotRegular(fileName)) {
-        lines = shown;
-        return true;
-    }
-    const QByteArray text = lines.LoadFromFile(fileName);
-    lines.Sort();
-    return lines.Text() != text;
 }
 
 const QList<QByteArray>& DefaultScoreLines()

@@ -349,18 +349,15 @@ TEST_F(RecordScore, AMusicStopThatFailsIsSaidAndTheScoreIsStillRecorded_MissingM
 namespace {
 
 // The top list's OK as the dialog runs it, for a list loaded when it opened.
-void PressOk(const ScoreList& shown)
+void PressOk(ScoreList shown)
 {
-    ScoreList lines;
-    if (SortedAsItIsNow(shown, "Tops.dat", lines))
-        lines.SaveToFile("Tops.dat");
+    TopsFile().SaveSorted(shown, {});
 }
 
 ScoreList ShownNow()
 {
     ScoreList lines;
-    lines.LoadFromFile("Tops.dat");
-    lines.Sort();
+    TopsFile().LoadForShowing(lines);
     return lines;
 }
 

@@ -3,6 +3,7 @@
 // access, and a fresh working directory per test.
 #include "core/errors.h"
 #include "core/scores.h"
+#include "core/topsfile.h"
 
 #include <QDir>
 #include <QFile>

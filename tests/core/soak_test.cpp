@@ -3,6 +3,7 @@
 // PORIMOGU_SOAK_GAMES sets how many games (100 by default; the sanitizer run plays 10000).
 #include "replay.h"
 #include "core/scores.h"
+#include "core/topsfile.h"
 
 #include <gtest/gtest.h>
 
@@ -220,7 +221,7 @@ TEST(Soak, RandomGamesKeepTheRulesAfterEveryTick)
     ScratchDir dir;
     ScoreList defaults;
     FillDefaults(defaults);
-    defaults.SaveToFile(QString::fromLatin1(kTopsFileName));
+    TopsFile().Save(defaults);
 
     const int games = SoakGames();
     Soak soak(20261207);
@@ -231,7 +232,7 @@ TEST(Soak, RandomGamesKeepTheRulesAfterEveryTick)
 
     // The recordings kept Tops.dat a whole score file.
     ScoreList after;
-    after.LoadFromFile(QString::fromLatin1(kTopsFileName));
+    TopsFile().Load(after);
     EXPECT_EQ(after.Count(), 11);
 }
 

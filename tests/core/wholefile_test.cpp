@@ -71,20 +71,20 @@ TEST_F(FileKinds, AScoreFileThatIsNoFileOrTooLargeIsRefusedAndLeftAsItIs_AFifoHu
     ScoreList list;
     FillDefaults(list);
     MakeFifo("Tops.dat");
-    EXPECT_EQ(ErrorOf([&] { list.LoadFromFile("Tops.dat"); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は開けません"));
-    EXPECT_EQ(ErrorOf([&] { list.SaveToFile("Tops.dat"); }), QStringLiteral("ﾌｧｲﾙ Tops.dat を作成できません"));
+    EXPECT_EQ(ErrorOf([&] { TopsFile().Load(list); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は開けません"));
+    EXPECT_EQ(ErrorOf([&] { TopsFile().Save(list); }), QStringLiteral("ﾌｧｲﾙ Tops.dat を作成できません"));
     EXPECT_TRUE(IsFifo("Tops.dat"));
     EXPECT_EQ(list.Lines(), DefaultScoreLines());
 
     ::unlink("Tops.dat");
     MakeSparse("Tops.dat", 100LL << 30);
-    EXPECT_EQ(ErrorOf([&] { list.LoadFromFile("Tops.dat"); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません"));
+    EXPECT_EQ(ErrorOf([&] { TopsFile().Load(list); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません"));
     EXPECT_EQ(QFileInfo(QStringLiteral("Tops.dat")).size(), 100LL << 30);
     WriteAll("Tops.dat", QByteArray(kMaxTopsLines + 1, '\n'));
-    EXPECT_EQ(ErrorOf([&] { list.LoadFromFile("Tops.dat"); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません"));
+    EXPECT_EQ(ErrorOf([&] { TopsFile().Load(list); }), QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません"));
     EXPECT_EQ(list.Lines(), DefaultScoreLines());
     WriteAll("Tops.dat", QByteArray(kMaxTopsLines - 1, '\n') + QByteArray(kMaxTopsFileBytes - kMaxTopsLines + 1, 'x'));
-    list.LoadFromFile("Tops.dat");  // both caps reached: still a list
+    TopsFile().Load(list);  // both caps reached: still a list
     EXPECT_EQ(list.Count(), kMaxTopsLines);
 }
 
@@ -94,10 +94,10 @@ TEST_F(FileKinds, SavingThroughALinkUpdatesItsTargetAndKeepsTheLink)
     WriteAll("real/Tops.dat", "old\r\n");
     ASSERT_EQ(::symlink("real/Tops.dat", "Tops.dat"), 0);
     ScoreList list;
-    list.LoadFromFile("Tops.dat");
+    TopsFile().Load(list);
     EXPECT_EQ(list.Lines(), QList<QByteArray>{"old"});
     FillDefaults(list);
-    list.SaveToFile("Tops.dat");
+    TopsFile().Save(list);
     EXPECT_TRUE(QFileInfo(QStringLiteral("Tops.dat")).isSymLink());
     EXPECT_EQ(ReadAll("real/Tops.dat"), FileOf(DefaultScoreLines()));
 }

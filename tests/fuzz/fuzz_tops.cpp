@@ -3,6 +3,7 @@
 
 #include "core/errors.h"
 #include "core/scores.h"
+#include "core/topsfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -68,9 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckRows(list);
 
-    list.SaveToFile(ScratchFile());
+    const TopsFile file(ScratchFile());
+    file.Save(list);
     ScoreList again;
-    again.LoadFromFile(ScratchFile());
+    file.Load(again);
     Require(again.Lines() == list.Lines(), "a saved list loads as the same lines");
     return 0;
 }

@@ -5,7 +5,8 @@
 #include "dialogs/errorguard.h"
 #include "dialogs/messagebox.h"
 
-#include <QFile>
+#include "core/topsfile.h"
+
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,9 +21,11 @@ namespace {
 
 constexpr int kCellInset = 2;
 
-QString TopsFileName()
+// A Tops.dat that cannot be used is said in the error box, and the question asked in
+// the message box.
+ScoreFilePlayer BoxPlayer()
 {
-    return QString::fromLatin1(kTopsFileName);
+    return {[](const QString& message) { ShowErrorBox(message); }, AskYesNo};
 }
 
 } // namespace
@@ -200,8 +203,7 @@ int TTopDlg::ShowModal()
     try {
         FormShow();
     } catch (const GameError& e) {
-        ShowErrorBox(e.message());
-        if (!OfferFreshScoreList(AskYesNo, ScoreLines, TopsFileName()))
+        if (!TopsFile().Recover(e.message(), BoxPlayer(), ScoreLines))
             return mrCancel;
         FormShow();
     }
@@ -211,11 +213,7 @@ int TTopDlg::ShowModal()
 
 void TTopDlg::FormShow()
 {
-    if (QFile::exists(TopsFileName()))
-        ScoreLines.LoadFromFile(TopsFileName());
-    else
-        FillDefaults(ScoreLines);
-    ScoreLines.Sort();
+    TopsFile().LoadForShowing(ScoreLines);
     FillGrid(ScoreLines);
 }
 
@@ -225,16 +223,7 @@ void TTopDlg::OKBtnClick()
         // Sorted as the file is now, not as it was when the list was opened: a line
         // another game wrote meanwhile stays. A file that cannot be read any more is
         // said and may be kept aside for a fresh list; either answer closes the list.
-        ScoreList lines;
-        bool write = false;
-        try {
-            write = SortedAsItIsNow(ScoreLines, TopsFileName(), lines);
-        } catch (const GameError& e) {
-            ShowErrorBox(e.message());
-            OfferFreshScoreList(AskYesNo, ScoreLines, TopsFileName());
-        }
-        if (write)
-            lines.SaveToFile(TopsFileName());
+        TopsFile().SaveSorted(ScoreLines, BoxPlayer());
         done(mrOk);
     });
 }
@@ -244,7 +233,7 @@ void TTopDlg::ClearBtnClick()
     Guarded([this] {
         FillDefaults(ScoreLines);
         FillGrid(ScoreLines);
-        ScoreLines.SaveToFile(TopsFileName());
+        TopsFile().Save(ScoreLines);
     });
 }
 

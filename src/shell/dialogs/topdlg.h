@@ -59,16 +59,16 @@ public:
     // mrOk when closed by OK, mrCancel by the close box. When Tops.dat cannot be read or
     // holds fewer than 11 lines or a points field that is not a whole number, the error
     // box says so and the player is asked whether to keep the file aside and start a
-    // fresh list (OfferFreshScoreList): on Yes the fresh list is shown, on No the dialog
+    // fresh list (TopsFile::Recover): on Yes the fresh list is shown, on No the dialog
     // is not shown and mrCancel returned. Throws GameError when the renaming or the
     // new file fails.
     int ShowModal();
 
     // The form's handlers. FormShow throws as ShowModal does; the button handlers
     // report their failures in the error box: a failed OK leaves the dialog open. OK
-    // writes Tops.dat sorted as it is then (SortedAsItIsNow), so it never undoes a line
-    // written since the list opened; a file it can no longer read is said and may be
-    // kept aside for a fresh list, and the dialog closes.
+    // writes Tops.dat sorted as it is then (TopsFile::SaveSorted), so it never undoes a
+    // line written since the list opened; a file it can no longer read is said and may
+    // be kept aside for a fresh list, and the dialog closes.
     void FormShow();
     void OKBtnClick();
     void ClearBtnClick();

@@ -320,6 +320,10 @@ TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedForOrJapanese)
          "game.bmp ontbreekt, dus het spel kan niet beginnen", "&Ongedaan maken"},
         {QLocale(QLocale::Polish, QLocale::Poland), "pl", "&Gra", "Naciśnij Enter!",
          "Brak pliku game.bmp, więc gra nie może się zacząć", "&Cofnij"},
+        {QLocale(QLocale::Portuguese, QLocale::Brazil), "pt_BR", "&Jogo", "Aperte Enter!",
+         "Falta o game.bmp, então o jogo não pode começar", "&Desfazer"},
+        {QLocale(QLocale::Russian, QLocale::Russia), "ru", "&Игра", "Нажми Enter!",
+         "Нет файла game.bmp, поэтому игра не может начаться", "&Отменить действие"},
         {QLocale(QLocale::Swedish, QLocale::Sweden), "ja", "ゲーム (&G)", "ｴﾝﾀｰｷｰを おしてね",
          "game.bmp がないので できません", "元に戻す(&U)"},
     };
@@ -366,6 +370,8 @@ TEST(Language, FirstWantedLanguageThatIsJapaneseOrTranslatedWins)
         {{QStringLiteral("zh-SG")}, "zh_CN"},
         {{QStringLiteral("ko-KR")}, "ko"},
         {{QStringLiteral("uk_UA.UTF-8")}, "uk"},
+        {{QStringLiteral("pt_BR.UTF-8")}, "pt_BR"},
+        {{QStringLiteral("pt-PT"), QStringLiteral("pt"), QStringLiteral("en")}, "pt_BR"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ChooseLanguage(row.wanted, kTranslationDirs), QString::fromLatin1(row.chosen))

@@ -58,20 +58,25 @@ int Blocks(const QImage& shot, int x0, int y0, int w, int h)
 
 int Find(const QImage& shot, const QImage& sprite)
 {
-    struct P { int x, y; QRgb c; };
+    // The shot is RGB32: its pixels are read straight from memory, each opaque pixel of
+    // the sprite at a fixed offset from the place tried.
+    struct P { qsizetype offset; QRgb c; };
+    const qsizetype stride = shot.bytesPerLine() / 4;
     std::vector<P> opaque;
     for (int y = 0; y < sprite.height(); ++y)
         for (int x = 0; x < sprite.width(); ++x)
             if ((sprite.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                opaque.push_back({x, y, sprite.pixel(x, y) & 0xFFFFFF});
+                opaque.push_back({y * stride + x, sprite.pixel(x, y) & 0xFFFFFF});
+    const auto* pixels = reinterpret_cast<const QRgb*>(shot.constBits());
     int bestScore = -1, bx = -1, by = -1;
     const int need = static_cast<int>(opaque.size());
     for (int y = 0; y + sprite.height() <= shot.height(); ++y) {
         for (int x = 0; x + sprite.width() <= shot.width(); ++x) {
             int miss = 0, allowed = need - std::max(bestScore, need * 8 / 10);
             bool ok = true;
+            const QRgb* at = pixels + y * stride + x;
             for (const P& p : opaque) {
-                if ((shot.pixel(x + p.x, y + p.y) & 0xFFFFFF) != p.c && ++miss > allowed) {
+                if ((at[p.offset] & 0xFFFFFF) != p.c && ++miss > allowed) {
                     ok = false;
                     break;
                 }

@@ -48,7 +48,7 @@ trap e2e_cleanup EXIT
 E2E_RULE=""
 rule() {
   E2E_RULE=$*
-  echo "-- $*"
+  echo "-- at ${SECONDS} s: $*"
 }
 
 fail() {

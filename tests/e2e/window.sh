@@ -7,6 +7,7 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_pulse
 
+rule "the window opens in the middle of the screen with its floor and ぽっけ"
 new_game_dir
 open_game
 expect_centred "$win" "the main window"
@@ -16,6 +17,7 @@ read -r x0 y0 m0 n0 < <(find_sprite "$E2E_TMP/a.png" 32 1 whole)
 [ "$x0" -ge 0 ] || fail "ぽっけ not found facing down"
 echo "ぽっけ at $x0,$y0 ($m0/$n0 pixels)"
 
+rule "the right arrow held walks ぽっけ right along his row"
 hold "$win" Right 0.6
 read -r x1 y1 m1 n1 < <(settled_sprite "$E2E_TMP/b.png" 64 1 whole)
 [ "$x1" -ge 0 ] || fail "ぽっけ not found facing right"
@@ -25,6 +27,7 @@ echo "ぽっけ now at $x1,$y1 ($m1/$n1 pixels)"
 
 # A second start in the same folder opens no second game: it brings the first to the
 # front, above a window that covered it, and ends at once with status 0.
+rule "a second start in the folder brings the running game to the front and ends"
 cover
 second_start "$game"
 [ "$(xdotool search --onlyvisible --name '^ぽっけの ぽりもぐ ゲーム$' | wc -l)" -eq 1 ] || fail "a second game window opened"
@@ -34,7 +37,7 @@ read -r x2 y2 _ < <(find_sprite "$E2E_TMP/c.png" 64 1 whole)
 kill "$E2E_COVER"
 game_running || fail "the running game ended"
 
-# A game that is killed leaves its lock behind; the next start takes it over and plays.
+rule "a killed game's lock is taken over by the next start; Escape while waiting ends the game"
 kill -KILL "$E2E_PID"
 wait "$E2E_PID" 2>/dev/null || true
 [ -e "$game/.porimogu.lock" ] || fail "the killed game left no lock behind"
@@ -45,7 +48,7 @@ hold "$win" Escape
 wait_exit 1 || fail "Escape while waiting did not end the game within a second"
 [ ! -e "$game/.porimogu.lock" ] || fail "the game left its lock behind when it ended"
 
-# Without game.bmp: the error dialog, then the end.
+rule "without game.bmp the error dialog ends the game"
 rm "$game/game.bmp"
 start_game "$game"
 dismiss_startup_boxes
@@ -53,6 +56,7 @@ dlg=$(wait_window '^ｴﾗｰ$' 10) || fail "no error dialog without game.bmp"
 key "$dlg" Return
 wait_exit 3 || fail "the game did not end after the error dialog"
 
+rule "on an English desktop that box speaks English"
 # On an English desktop the same start speaks English, from the translation built beside
 # the program: the box, its caption and its button.
 export LANGUAGE=en

@@ -90,7 +90,7 @@ stop_game
 for p in "${E2E_SOUND_PIDS[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
 E2E_SOUND_PIDS=(); E2E_MONITOR=""
 
-rule "a PipeWire that never makes streams ready costs the start a moment and one box; the game then plays silent"
+rule "a PipeWire that never makes streams ready costs the start a moment and one box; the game then plays and eats silent"
 start_pipewire without-session-manager
 new_game_dir
 start_game "$game"
@@ -104,7 +104,11 @@ win=$(wait_window '^ぽっけの ぽりもぐ ゲーム$' 5) || fail "main windo
 echo "window shown $((SECONDS - started)) s after the start"
 watch_status_bar
 press "$win" Return 'state playing'
-walk_about 8
+for _ in 1 2 3 4 5 6; do   # until he has eaten something (or met the ghost)
+  walk_about 4
+  traced points && break
+done
+traced points || fail "ぽっけ ate nothing while he walked about"
 field_moves || fail "the game stands still with a server that never answers"
 expect_state playing
 [ "$(boxes_said | wc -l)" -eq 1 ] || fail "further boxes in a silent game: $(boxes_said)"

@@ -112,6 +112,8 @@ void TStatusPanel::ShowPoints(std::int32_t points)
         return;
     pointsShown_ = points;
     SetLabelText(Label2, PointsText(points));
+    if (Tracing())
+        Trace("points", QString::number(points));
 }
 
 void TStatusPanel::ShowState(GameState state)

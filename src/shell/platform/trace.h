@@ -4,7 +4,7 @@
 //   porimogu-trace: state playing time=81 points=0
 //   porimogu-trace: points 10
 //   porimogu-trace: box 音楽データが ありません
-//   porimogu-trace: window TopDlg shown 312x289 TopList Dialog
+//   porimogu-trace: window TopDlg shown 336x360 TopList Dialog
 // The variable is read once; without it nothing is written and a call costs one test.
 #include <QString>
 

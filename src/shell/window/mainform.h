@@ -2,8 +2,10 @@
 // The main window: the play field in its frame, the status bar, the menu bar and the
 // two timers. Every handler forwards to the game's rule of the same name and runs
 // through the error-box guard.
-#include "window/framebuffers.h"
 #include "core/game.h"
+#include "window/clientlayout.h"
+#include "window/framebuffers.h"
+#include "window/playfield.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -13,13 +15,11 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QMouseEvent;
 class QTimer;
-class QTouchEvent;
 
 namespace porimogu {
 
-class PadInput;
+class PadBridge;
 class PadReader;
 class TAboutBox;
 class THelpBox;
@@ -27,71 +27,6 @@ class TMediaPlayer;
 class TStatusPanel;
 class TTopDlg;
 class Sound;
-
-// Where the play field is shown inside the client area, and the frame around it.
-inline constexpr int kClientWidth = 632;
-inline constexpr int kClientHeight = 486;
-
-// The largest whole factor by which the client area fits into `area`; at least 1.
-int WholeScale(QSize area);
-
-// The play field on screen. It also takes the primary mouse button and the first finger
-// on a touch screen, and says where they hold it in play-field pixels (the front
-// image's own, whatever the scale and the device-pixel ratio). Whichever of the two
-// presses first holds the pointer until it lets go; a drag beyond the field goes on
-// saying where it is.
-class TPlayField : public QWidget {
-    Q_OBJECT
-public:
-    TPlayField(const FrameBuffers& buffers, QWidget* parent);
-    // Repaints the given parts of the front image (its own coordinates).
-    void ShowChanged(std::span<const QRect> rects);
-
-    // Shows the front image `factor` times larger, each pixel a hard-edged square.
-    void SetScale(int factor);
-    int Scale() const { return scale_; }
-
-    // The play-field pixel under a point of this widget.
-    QPoint FieldPoint(QPointF position) const;
-    // Lets go of whatever the pointer holds; MouseUp follows when it held something.
-    void LetGo();
-
-signals:
-    void MouseDown(QPoint point);
-    void MouseMove(QPoint point);
-    void MouseUp();
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    enum class Holder : std::uint8_t { None, Mouse, Finger };
-    void TouchEvent(QTouchEvent* event);
-
-    const FrameBuffers& buffers_;
-    int scale_ = 1;
-    Holder holder_ = Holder::None;
-    int finger_ = -1;  // the id of the finger that steers
-};
-
-// The play field's frame: a lowered box, one pixel of button shadow along the top and
-// left edges and one of light along the bottom and right.
-class TBevel : public QWidget {
-public:
-    explicit TBevel(QWidget* parent) : QWidget(parent) {}
-    // Each line `width` pixels wide, for the frame shown larger.
-    void SetLineWidth(int width);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    int lineWidth_ = 1;
-};
 
 class TMainForm : public QMainWindow, public Window, public Dialogs {
     Q_OBJECT
@@ -190,10 +125,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void BuildMenu();
     void LayoutClient();
-    void OpenMusic();
-    void LoadTileSheet();
 
     Options options_;
     FrameBuffers buffers_;
@@ -201,7 +133,7 @@ private:
     std::unique_ptr<TMediaPlayer> MediaPlayer1;
     std::unique_ptr<Game> game_;
     std::unique_ptr<PadReader> ownPads_;
-    std::unique_ptr<PadInput> padInput_;
+    std::unique_ptr<PadBridge> padBridge_;  // null while there are no controllers to read
     QElapsedTimer padClock_;
     QWidget* client_ = nullptr;
     QWidget* stage_ = nullptr;  // the client area's content, scaled and centred in full screen

@@ -120,13 +120,13 @@ void Game::ApplyKey(std::uint16_t key, unsigned shift, bool down)
     case vk::Return: g_.StartRequest = down; break;
     case vk::Escape: g_.PauseRequest = down; break;
     case vk::Up:
-    case vk::Numpad8: g_.UpFlag = down; break;
+    case vk::Numpad8: g_.DirectionFlags.Up = down; break;
     case vk::Down:
-    case vk::Numpad2: g_.DownFlag = down; break;
+    case vk::Numpad2: g_.DirectionFlags.Down = down; break;
     case vk::Left:
-    case vk::Numpad4: g_.LeftFlag = down; break;
+    case vk::Numpad4: g_.DirectionFlags.Left = down; break;
     case vk::Right:
-    case vk::Numpad6: g_.RightFlag = down; break;
+    case vk::Numpad6: g_.DirectionFlags.Right = down; break;
     default: break;
     }
     g_.ShiftFlag = (shift & (ssShift | ssAlt | ssCtrl)) == ssShift;
@@ -144,7 +144,7 @@ void Game::FormKeyUp(std::uint16_t key, unsigned shift)
 
 void Game::FormDeactivate()
 {
-    g_.UpFlag = g_.DownFlag = g_.LeftFlag = g_.RightFlag = false;
+    g_.DirectionFlags = {};
     g_.ShiftFlag = false;
 }
 

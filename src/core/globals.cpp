@@ -28,7 +28,7 @@ void Globals::SetDefaults()
 
 void Globals::ClearInputFlags()
 {
-    UpFlag = DownFlag = LeftFlag = RightFlag = false;
+    DirectionFlags = {};
     StartRequest = PauseRequest = false;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/directions.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -14,10 +16,7 @@ struct Globals {
 
     bool StartRequest = false;
     bool PauseRequest = false;
-    bool UpFlag = false;
-    bool DownFlag = false;
-    bool LeftFlag = false;
-    bool RightFlag = false;
+    Directions DirectionFlags;  // the direction keys held
     bool ShiftFlag = false;
 
     bool MusicFlag = false;

@@ -34,30 +34,31 @@ PadInput::Result PadInput::Poll(const PadState& now, bool active, std::int64_t n
     if (!active)
         return r;
 
-    struct Input {
-        bool PadState::*flag;
+    struct Direction {
+        bool Directions::*flag;
         std::uint16_t key;
     };
-    static constexpr Input kDirections[] = {
-        {&PadState::Up, vk::Up}, {&PadState::Down, vk::Down},
-        {&PadState::Left, vk::Left}, {&PadState::Right, vk::Right},
+    static constexpr Direction kDirections[] = {
+        {&Directions::Up, vk::Up}, {&Directions::Down, vk::Down},
+        {&Directions::Left, vk::Left}, {&Directions::Right, vk::Right},
     };
-    static constexpr Input kAll[] = {
-        {&PadState::Shift, vk::Shift}, {&PadState::Up, vk::Up}, {&PadState::Down, vk::Down},
-        {&PadState::Left, vk::Left}, {&PadState::Right, vk::Right},
-        {&PadState::Enter, vk::Return}, {&PadState::Escape, vk::Escape},
+    const auto release = [this](bool held, std::uint16_t key, bool& sentFlag) {
+        if (!held && sentFlag)
+            Send(key, false, sentFlag);
     };
 
     // Releases first, Shift's before the others, so that they carry the new Shift.
-    for (const Input& in : kAll)
-        if (!(now.*in.flag) && sent_.*in.flag)
-            Send(in.key, false, sent_.*in.flag);
+    release(now.Shift, vk::Shift, sent_.Shift);
+    for (const Direction& d : kDirections)
+        release(now.Walk.*d.flag, d.key, sent_.Walk.*d.flag);
+    release(now.Enter, vk::Return, sent_.Enter);
+    release(now.Escape, vk::Escape, sent_.Escape);
 
     if (shiftPressed)
         Send(vk::Shift, true, sent_.Shift);
-    for (const Input& d : kDirections)
-        if (now.*d.flag)
-            Send(d.key, true, sent_.*d.flag);
+    for (const Direction& d : kDirections)
+        if (now.Walk.*d.flag)
+            Send(d.key, true, sent_.Walk.*d.flag);
     if (r.enterPressed)
         Send(vk::Return, true, sent_.Enter);
     if (escapePressed) {

@@ -2,6 +2,8 @@
 // Game controllers as the rules see them. The shell reads the devices and says what
 // they hold; PadInput turns that into the same key-down and key-up calls the keyboard
 // makes, so every flag means exactly what it means for keys.
+#include "core/directions.h"
+
 #include <cstdint>
 
 namespace porimogu {
@@ -10,10 +12,7 @@ class Game;
 
 // What all connected controllers together hold at one moment.
 struct PadState {
-    bool Up = false;
-    bool Down = false;
-    bool Left = false;
-    bool Right = false;
+    Directions Walk;      // the pad and the stick
     bool Enter = false;   // starts and resumes; presses the default button of a dialog
     bool Escape = false;  // pauses; while waiting or over, quits on a second press
     bool Shift = false;   // ぽっけ's poses

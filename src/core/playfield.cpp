@@ -92,31 +92,26 @@ void Game::MovePlayer()
     p.Ticks = NextTick(p.Ticks);
 
     // A held pointer adds its flags to the keys'; it is asked only while held.
-    bool up = g_.UpFlag, left = g_.LeftFlag, right = g_.RightFlag, down = g_.DownFlag;
-    if (pointer_.Held) {
-        const Steering s = SteerToward(pointer_.X, pointer_.Y, p.X, p.Y);
-        up = up || s.Up;
-        left = left || s.Left;
-        right = right || s.Right;
-        down = down || s.Down;
-    }
+    Directions held = g_.DirectionFlags;
+    if (pointer_.Held)
+        held |= SteerToward(pointer_.X, pointer_.Y, p.X, p.Y);
 
-    if (up) {
+    if (held.Up) {
         p.Y -= p.StepY;
         p.Mode = 1;
         p.Image = p.BaseImage + 8;
     }
-    if (left) {
+    if (held.Left) {
         p.X -= p.StepX;
         p.Mode = 4;
         p.Image = p.BaseImage + 40;
     }
-    if (right) {
+    if (held.Right) {
         p.X += p.StepX;
         p.Mode = 3;
         p.Image = p.BaseImage + 32;
     }
-    if (down) {
+    if (held.Down) {
         p.Y += p.StepY;
         p.Mode = 2;
         p.Image = p.BaseImage;
@@ -132,9 +127,9 @@ void Game::MovePlayer()
             p.Image = p.BaseImage + 2;
     } else if (p.Mode <= 4) {
         p.Image = p.BaseImage + kStandOffset[p.Mode];
-        const bool held = (p.Mode == 1 && up) || (p.Mode == 2 && down) ||
-                          (p.Mode == 3 && right) || (p.Mode == 4 && left);
-        if (held)
+        const bool walking = (p.Mode == 1 && held.Up) || (p.Mode == 2 && held.Down) ||
+                             (p.Mode == 3 && held.Right) || (p.Mode == 4 && held.Left);
+        if (walking)
             p.Image += (p.Ticks % 2 == 0) ? 4 : 6;
         else if (g_.ShiftFlag)
             p.Image += 2;

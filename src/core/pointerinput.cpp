@@ -11,11 +11,11 @@ constexpr std::int32_t kHalfStep = 6;     // half of his 12-pixel step
 
 } // namespace
 
-Steering SteerToward(std::int32_t x, std::int32_t y, std::int32_t playerX, std::int32_t playerY)
+Directions SteerToward(std::int32_t x, std::int32_t y, std::int32_t playerX, std::int32_t playerY)
 {
     const std::int32_t dx = std::clamp(x, kHalfSprite, kFieldRight + kHalfSprite) - (playerX + kHalfSprite);
     const std::int32_t dy = std::clamp(y, kHalfSprite, kFieldBottom + kHalfSprite) - (playerY + kHalfSprite);
-    Steering s;
+    Directions s;
     s.Left = dx < -kHalfStep;
     s.Right = dx > kHalfStep;
     s.Up = dy < -kHalfStep;

@@ -3,6 +3,8 @@
 // where it is held, in play-field pixels; at every frame tick the rules turn that point
 // and ぽっけ's position at that moment into direction flags of the pointer's own, which
 // add to the keys' flags and never change them.
+#include "core/directions.h"
+
 #include <cstdint>
 
 namespace porimogu {
@@ -10,16 +12,6 @@ namespace porimogu {
 // The farthest ぽっけ's top-left corner goes; he stands within 0..560 x 0..400.
 inline constexpr std::int32_t kFieldRight = 560;
 inline constexpr std::int32_t kFieldBottom = 400;
-
-// The four direction flags, as the direction keys would hold them.
-struct Steering {
-    bool Up = false;
-    bool Down = false;
-    bool Left = false;
-    bool Right = false;
-
-    bool operator==(const Steering&) const = default;
-};
 
 // What the pointer holds: nothing, or the point (X, Y) in play-field pixels. The point
 // may lie anywhere, beyond the field too (a drag that left it).
@@ -34,6 +26,6 @@ struct PointerHold {
 // reach (16..576 x 16..416); on an axis where his centre is within half a step
 // (6 pixels) of it, neither flag of that axis is set. With his 12-pixel steps he
 // therefore comes to stand on the point and never steps back and forth.
-Steering SteerToward(std::int32_t x, std::int32_t y, std::int32_t playerX, std::int32_t playerY);
+Directions SteerToward(std::int32_t x, std::int32_t y, std::int32_t playerX, std::int32_t playerY);
 
 } // namespace porimogu

@@ -189,7 +189,7 @@ TEST(SteerToward, FlagsLeadHisCentreToThePointAndStopWithinHalfAStep)
     // ぽっけ's top-left corner at (px, py); his centre is 16 further on each axis.
     const struct {
         std::int32_t x, y, px, py;
-        Steering want;
+        Directions want;
     } cases[] = {
         {400, 216, 280, 200, {.Right = true}},
         {100, 216, 280, 200, {.Left = true}},
@@ -217,7 +217,7 @@ TEST(SteerToward, FlagsLeadHisCentreToThePointAndStopWithinHalfAStep)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "point " << c.x << "," << c.y << " from " << c.px << "," << c.py);
-        const Steering s = SteerToward(c.x, c.y, c.px, c.py);
+        const Directions s = SteerToward(c.x, c.y, c.px, c.py);
         EXPECT_EQ(s.Up, c.want.Up);
         EXPECT_EQ(s.Down, c.want.Down);
         EXPECT_EQ(s.Left, c.want.Left);

@@ -104,7 +104,7 @@ TEST(NewGame, KeepsPlayerPositionsTicksAndFoodPointsButDrawsNewSpeeds)
     DrawItemSpeeds(rng, d);
     r.G().Points = 345;
     r.G().TimeLeft = 0;
-    r.G().StartRequest = r.G().PauseRequest = r.G().RightFlag = true;
+    r.G().StartRequest = r.G().PauseRequest = r.G().DirectionFlags.Right = true;
     r.canvas.Clear();
 
     r.game.SetState(GameState::Playing);
@@ -131,7 +131,7 @@ TEST(NewGame, KeepsPlayerPositionsTicksAndFoodPointsButDrawsNewSpeeds)
     }
     EXPECT_EQ(r.G().TimeLeft, 81);
     EXPECT_EQ(r.G().Points, 0);
-    EXPECT_FALSE(r.G().StartRequest || r.G().PauseRequest || r.G().RightFlag);
+    EXPECT_FALSE(r.G().StartRequest || r.G().PauseRequest || r.G().DirectionFlags.Right);
     EXPECT_TRUE(r.G().ShiftFlag) << "a new game keeps the shift flag";
     ASSERT_EQ(r.canvas.ops.size(), 1u);
     EXPECT_EQ(r.canvas.ops[0].op, FakeCanvas::Op::Background) << "trails are wiped";

@@ -316,24 +316,22 @@ TEST(Keys, EachKeyDrivesItsOwnFlagAndNothingElse)
     Replay r;
     r.StartUp();
     Globals& g = r.G();
+    // The flags in this order: start, pause, up, down, left, right.
+    const auto flags = [&] {
+        const Directions& d = g.DirectionFlags;
+        return std::vector<bool>{g.StartRequest, g.PauseRequest, d.Up, d.Down, d.Left, d.Right};
+    };
     const struct {
         std::uint16_t key;
-        bool Globals::*flag;
-    } table[] = {{13, &Globals::StartRequest}, {27, &Globals::PauseRequest}, {38, &Globals::UpFlag},
-                 {104, &Globals::UpFlag},      {40, &Globals::DownFlag},     {98, &Globals::DownFlag},
-                 {37, &Globals::LeftFlag},     {100, &Globals::LeftFlag},    {39, &Globals::RightFlag},
-                 {102, &Globals::RightFlag}};
-    const auto flags = [&] {
-        return std::vector<bool>{g.StartRequest, g.PauseRequest, g.UpFlag, g.DownFlag, g.LeftFlag, g.RightFlag};
-    };
+        std::size_t flag;
+    } table[] = {{13, 0}, {27, 1}, {38, 2}, {104, 2}, {40, 3}, {98, 3}, {37, 4}, {100, 4}, {39, 5}, {102, 5}};
     const std::vector<bool> none(6, false);
     for (const auto& row : table) {
         SCOPED_TRACE(row.key);
         r.game.FormKeyDown(row.key, 0);
-        EXPECT_TRUE(g.*row.flag);
-        g.*row.flag = false;
-        EXPECT_EQ(flags(), none) << "no other flag";
-        g.*row.flag = true;
+        std::vector<bool> only = none;
+        only[row.flag] = true;
+        EXPECT_EQ(flags(), only) << "its flag and no other";
         r.game.FormKeyUp(row.key, 0);
         EXPECT_EQ(flags(), none);
     }
@@ -345,7 +343,7 @@ TEST(Keys, EachKeyDrivesItsOwnFlagAndNothingElse)
     r.game.FormKeyDown(vk::Left, 0);
     r.game.FormKeyDown(vk::Numpad4, 0);
     r.game.FormKeyUp(vk::Numpad4, 0);
-    EXPECT_FALSE(g.LeftFlag);
+    EXPECT_FALSE(g.DirectionFlags.Left);
 }
 
 TEST(Keys, ShiftFlagMeansShiftAloneOnTheLastKeyEvent)

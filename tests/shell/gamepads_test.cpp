@@ -20,6 +20,24 @@ using namespace porimogu::testing;
 
 namespace {
 
+// The game's input flags a pad may drive.
+enum class Flag { Up, Down, Left, Right, Start, Pause, Shift };
+constexpr Flag kAllFlags[] = {Flag::Up, Flag::Down, Flag::Left, Flag::Right, Flag::Start, Flag::Pause, Flag::Shift};
+
+bool IsSet(const Globals& g, Flag f)
+{
+    switch (f) {
+    case Flag::Up: return g.DirectionFlags.Up;
+    case Flag::Down: return g.DirectionFlags.Down;
+    case Flag::Left: return g.DirectionFlags.Left;
+    case Flag::Right: return g.DirectionFlags.Right;
+    case Flag::Start: return g.StartRequest;
+    case Flag::Pause: return g.PauseRequest;
+    case Flag::Shift: return g.ShiftFlag;
+    }
+    return false;
+}
+
 // A joystick that exists only in SDL; its buttons, axes and hat are set by the test.
 class VirtualPad {
 public:
@@ -99,7 +117,7 @@ protected:
     struct Case {
         const char* what;
         std::function<void(VirtualPad&, bool)> act;
-        std::vector<bool Globals::*> flags;
+        std::vector<Flag> flags;
     };
     // Each case sets its flags only at the poll after the press, and clears them only at
     // the poll after the release.
@@ -107,28 +125,23 @@ protected:
     {
         ASSERT_TRUE(pad.IsOpen());
         Poll();
-        const std::vector<bool Globals::*> all = {&Globals::UpFlag, &Globals::DownFlag, &Globals::LeftFlag,
-                                                  &Globals::RightFlag, &Globals::StartRequest,
-                                                  &Globals::PauseRequest, &Globals::ShiftFlag};
         for (const Case& c : cases) {
             SCOPED_TRACE(c.what);
-            const auto held = [&](bool Globals::*f) {
-                return std::find(c.flags.begin(), c.flags.end(), f) != c.flags.end();
-            };
+            const auto held = [&](Flag f) { return std::find(c.flags.begin(), c.flags.end(), f) != c.flags.end(); };
             c.act(pad, true);
-            for (bool Globals::*f : all)
-                EXPECT_FALSE(G().*f) << "before the poll";
+            for (Flag f : kAllFlags)
+                EXPECT_FALSE(IsSet(G(), f)) << "before the poll";
             Poll();
-            for (bool Globals::*f : all)
-                EXPECT_EQ(G().*f, held(f));
+            for (Flag f : kAllFlags)
+                EXPECT_EQ(IsSet(G(), f), held(f));
             Poll();  // held on: still set
-            for (bool Globals::*f : all)
-                EXPECT_EQ(G().*f, held(f));
+            for (Flag f : kAllFlags)
+                EXPECT_EQ(IsSet(G(), f), held(f));
             c.act(pad, false);
-            EXPECT_EQ(G().*c.flags.front(), true) << "before the poll";
+            EXPECT_EQ(IsSet(G(), c.flags.front()), true) << "before the poll";
             Poll();
-            for (bool Globals::*f : all)
-                EXPECT_FALSE(G().*f);
+            for (Flag f : kAllFlags)
+                EXPECT_FALSE(IsSet(G(), f));
         }
     }
     // While it lives, every modal dialog that opens gets `text` in its edit box, if it
@@ -154,11 +167,11 @@ protected:
         driver->start();
         return driver;
     }
-    static Case Button(const char* what, int b, std::vector<bool Globals::*> flags)
+    static Case Button(const char* what, int b, std::vector<Flag> flags)
     {
         return {what, [b](VirtualPad& p, bool down) { p.Button(b, down); }, std::move(flags)};
     }
-    static Case Stick(const char* what, std::vector<std::pair<int, int>> axes, std::vector<bool Globals::*> flags)
+    static Case Stick(const char* what, std::vector<std::pair<int, int>> axes, std::vector<Flag> flags)
     {
         return {what,
                 [axes](VirtualPad& p, bool down) {
@@ -187,23 +200,23 @@ TEST_F(GamePadTest, KnownControllerButtonsAndStickDriveTheKeyFlags)
     const int X = SDL_CONTROLLER_AXIS_LEFTX;
     const int Y = SDL_CONTROLLER_AXIS_LEFTY;
     CheckCases(pad, {
-        Button("d-pad up", SDL_CONTROLLER_BUTTON_DPAD_UP, {&Globals::UpFlag}),
-        Button("d-pad down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, {&Globals::DownFlag}),
-        Button("d-pad left", SDL_CONTROLLER_BUTTON_DPAD_LEFT, {&Globals::LeftFlag}),
-        Button("d-pad right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT, {&Globals::RightFlag}),
-        Button("A", SDL_CONTROLLER_BUTTON_A, {&Globals::StartRequest}),
-        Button("Start", SDL_CONTROLLER_BUTTON_START, {&Globals::StartRequest}),
-        Button("B", SDL_CONTROLLER_BUTTON_B, {&Globals::PauseRequest}),
-        Button("Back", SDL_CONTROLLER_BUTTON_BACK, {&Globals::PauseRequest}),
-        Button("X", SDL_CONTROLLER_BUTTON_X, {&Globals::ShiftFlag}),
-        Button("left shoulder", SDL_CONTROLLER_BUTTON_LEFTSHOULDER, {&Globals::ShiftFlag}),
-        Button("right shoulder", SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, {&Globals::ShiftFlag}),
-        Stick("stick left", {{X, -32768}}, {&Globals::LeftFlag}),
-        Stick("stick right", {{X, 32767}}, {&Globals::RightFlag}),
-        Stick("stick up", {{Y, -32768}}, {&Globals::UpFlag}),
-        Stick("stick down", {{Y, 32767}}, {&Globals::DownFlag}),
-        Stick("stick down and left", {{X, -23000}, {Y, 23000}}, {&Globals::DownFlag, &Globals::LeftFlag}),
-        Stick("stick up and right", {{X, 23000}, {Y, -23000}}, {&Globals::UpFlag, &Globals::RightFlag}),
+        Button("d-pad up", SDL_CONTROLLER_BUTTON_DPAD_UP, {Flag::Up}),
+        Button("d-pad down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, {Flag::Down}),
+        Button("d-pad left", SDL_CONTROLLER_BUTTON_DPAD_LEFT, {Flag::Left}),
+        Button("d-pad right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT, {Flag::Right}),
+        Button("A", SDL_CONTROLLER_BUTTON_A, {Flag::Start}),
+        Button("Start", SDL_CONTROLLER_BUTTON_START, {Flag::Start}),
+        Button("B", SDL_CONTROLLER_BUTTON_B, {Flag::Pause}),
+        Button("Back", SDL_CONTROLLER_BUTTON_BACK, {Flag::Pause}),
+        Button("X", SDL_CONTROLLER_BUTTON_X, {Flag::Shift}),
+        Button("left shoulder", SDL_CONTROLLER_BUTTON_LEFTSHOULDER, {Flag::Shift}),
+        Button("right shoulder", SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, {Flag::Shift}),
+        Stick("stick left", {{X, -32768}}, {Flag::Left}),
+        Stick("stick right", {{X, 32767}}, {Flag::Right}),
+        Stick("stick up", {{Y, -32768}}, {Flag::Up}),
+        Stick("stick down", {{Y, 32767}}, {Flag::Down}),
+        Stick("stick down and left", {{X, -23000}, {Y, 23000}}, {Flag::Down, Flag::Left}),
+        Stick("stick up and right", {{X, 23000}, {Y, -23000}}, {Flag::Up, Flag::Right}),
     });
 }
 
@@ -214,14 +227,14 @@ TEST_F(GamePadTest, HeldInputsBehaveLikeHeldKeys)
     pad.Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
     for (int i = 0; i < 3; ++i) {
         Poll();  // every repeated direction event carries the pad's Shift
-        EXPECT_TRUE(G().ShiftFlag && G().RightFlag);
+        EXPECT_TRUE(G().ShiftFlag && G().DirectionFlags.Right);
     }
     pad.Button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, false);
     Poll();
     EXPECT_FALSE(G().ShiftFlag);
     G().ClearInputFlags();  // a new game
     Poll();
-    EXPECT_TRUE(G().RightFlag) << "a held direction comes back, as a held key repeats";
+    EXPECT_TRUE(G().DirectionFlags.Right) << "a held direction comes back, as a held key repeats";
 }
 
 TEST_F(GamePadTest, UnknownJoystickUsesHatAxesAndFirstButtons)
@@ -229,22 +242,22 @@ TEST_F(GamePadTest, UnknownJoystickUsesHatAxesAndFirstButtons)
     VirtualPad pad(false);
     ASSERT_FALSE(pad.IsController());
     form_->GameRules().SetState(GameState::Playing);
-    auto hat = [](const char* what, Uint8 v, std::vector<bool Globals::*> flags) {
+    auto hat = [](const char* what, Uint8 v, std::vector<Flag> flags) {
         return Case{what, [v](VirtualPad& p, bool down) { p.Hat(down ? v : SDL_HAT_CENTERED); }, std::move(flags)};
     };
     CheckCases(pad, {
-        hat("hat up", SDL_HAT_UP, {&Globals::UpFlag}),
-        hat("hat down", SDL_HAT_DOWN, {&Globals::DownFlag}),
-        hat("hat left", SDL_HAT_LEFT, {&Globals::LeftFlag}),
-        hat("hat right", SDL_HAT_RIGHT, {&Globals::RightFlag}),
-        hat("hat right and up", SDL_HAT_RIGHTUP, {&Globals::RightFlag, &Globals::UpFlag}),
-        Stick("axis 0 left", {{0, -30000}}, {&Globals::LeftFlag}),
-        Stick("axis 0 right", {{0, 30000}}, {&Globals::RightFlag}),
-        Stick("axis 1 up", {{1, -30000}}, {&Globals::UpFlag}),
-        Stick("axis 1 down", {{1, 30000}}, {&Globals::DownFlag}),
-        Button("button 0", 0, {&Globals::StartRequest}),
-        Button("button 1", 1, {&Globals::PauseRequest}),
-        Button("button 2", 2, {&Globals::ShiftFlag}),
+        hat("hat up", SDL_HAT_UP, {Flag::Up}),
+        hat("hat down", SDL_HAT_DOWN, {Flag::Down}),
+        hat("hat left", SDL_HAT_LEFT, {Flag::Left}),
+        hat("hat right", SDL_HAT_RIGHT, {Flag::Right}),
+        hat("hat right and up", SDL_HAT_RIGHTUP, {Flag::Right, Flag::Up}),
+        Stick("axis 0 left", {{0, -30000}}, {Flag::Left}),
+        Stick("axis 0 right", {{0, 30000}}, {Flag::Right}),
+        Stick("axis 1 up", {{1, -30000}}, {Flag::Up}),
+        Stick("axis 1 down", {{1, 30000}}, {Flag::Down}),
+        Button("button 0", 0, {Flag::Start}),
+        Button("button 1", 1, {Flag::Pause}),
+        Button("button 2", 2, {Flag::Shift}),
     });
     // Button 3 means nothing.
     pad.Button(3, true);
@@ -264,7 +277,7 @@ TEST_F(GamePadTest, StickNeedsAFirmPushAndIsLetGoNearTheMiddle)
     for (const auto& s : steps) {
         pad.Axis(X, s.value);
         Poll();
-        EXPECT_EQ(G().RightFlag, s.right) << s.value;
+        EXPECT_EQ(G().DirectionFlags.Right, s.right) << s.value;
     }
 }
 
@@ -280,12 +293,12 @@ TEST_F(GamePadTest, UnpluggingReleasesEverythingItHeldAndPluggingInIsSeen)
     pad->Button(SDL_CONTROLLER_BUTTON_B, true);
     pad->Button(SDL_CONTROLLER_BUTTON_X, true);
     Poll();
-    ASSERT_TRUE(G().RightFlag && G().StartRequest && G().PauseRequest && G().ShiftFlag);
+    ASSERT_TRUE(G().DirectionFlags.Right && G().StartRequest && G().PauseRequest && G().ShiftFlag);
     pad.reset();
     Poll();
     EXPECT_EQ(pads_.PadCount(), 0);
     EXPECT_GT(form_->PadTimer->interval(), 10) << "with no pad, SDL is only watched for one";
-    EXPECT_FALSE(G().RightFlag || G().StartRequest || G().PauseRequest || G().ShiftFlag);
+    EXPECT_FALSE(G().DirectionFlags.Right || G().StartRequest || G().PauseRequest || G().ShiftFlag);
 
     // A second pad keeps what it holds when another goes.
     VirtualPad a(true);
@@ -296,7 +309,7 @@ TEST_F(GamePadTest, UnpluggingReleasesEverythingItHeldAndPluggingInIsSeen)
     EXPECT_EQ(pads_.PadCount(), 2);
     b.reset();
     Poll();
-    EXPECT_TRUE(G().UpFlag);
+    EXPECT_TRUE(G().DirectionFlags.Up);
 }
 
 TEST_F(GamePadTest, NothingReachesTheGameWhileAnotherWindowIsActive)
@@ -310,12 +323,12 @@ TEST_F(GamePadTest, NothingReachesTheGameWhileAnotherWindowIsActive)
     pad.Button(SDL_CONTROLLER_BUTTON_A, true);
     pad.Button(SDL_CONTROLLER_BUTTON_X, true);
     Poll();
-    EXPECT_FALSE(G().RightFlag || G().StartRequest || G().ShiftFlag);
+    EXPECT_FALSE(G().DirectionFlags.Right || G().StartRequest || G().ShiftFlag);
     other.hide();
     Activate(form_.get());
     // Back in the game: a held direction goes on, a button must be pressed again.
     Poll();
-    EXPECT_TRUE(G().RightFlag);
+    EXPECT_TRUE(G().DirectionFlags.Right);
     EXPECT_FALSE(G().StartRequest || G().ShiftFlag);
     pad.Button(SDL_CONTROLLER_BUTTON_A, false);
     Poll();
@@ -332,7 +345,7 @@ TEST_F(GamePadTest, NothingReachesTheGameWhileAnotherWindowIsActive)
     other.hide();
     Activate(form_.get());
     Poll();
-    EXPECT_FALSE(G().RightFlag || G().StartRequest);
+    EXPECT_FALSE(G().DirectionFlags.Right || G().StartRequest);
 }
 
 TEST_F(GamePadTest, EscapeWhileWaitingOrOverQuitsOnlyOnASecondPressWithinTwoSeconds)

@@ -99,16 +99,16 @@ TEST(KeyMapping, ShiftAloneVersusOtherModifiers)
 TEST_F(MainFormTest, KeysSetFlagsAndAutoRepeatReleasesAreIgnored)
 {
     QTest::keyPress(form_.get(), Qt::Key_Right);
-    EXPECT_TRUE(G().G().RightFlag);
+    EXPECT_TRUE(G().G().DirectionFlags.Right);
     // Xvfb sends a held key as release+press pairs marked as repeats.
     QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(form_.get(), &repeatRelease);
-    EXPECT_TRUE(G().G().RightFlag);
+    EXPECT_TRUE(G().G().DirectionFlags.Right);
     QTest::keyRelease(form_.get(), Qt::Key_Right);
-    EXPECT_FALSE(G().G().RightFlag);
+    EXPECT_FALSE(G().G().DirectionFlags.Right);
 
     QTest::keyPress(form_.get(), Qt::Key_8, Qt::KeypadModifier);
-    EXPECT_TRUE(G().G().UpFlag);
+    EXPECT_TRUE(G().G().DirectionFlags.Up);
     QTest::keyPress(form_.get(), Qt::Key_Shift, Qt::NoModifier);
     EXPECT_TRUE(G().G().ShiftFlag);
     QTest::keyPress(form_.get(), Qt::Key_Control, Qt::ShiftModifier);
@@ -239,11 +239,11 @@ TEST_F(MainFormTest, TrailOnlyWhilePlaying)
     G().G().TimeLeft = 50;
     G().G().WaitCount = 3;
     form_->Timer1Timer();
-    G().G().RightFlag = true;
+    G().G().DirectionFlags.Right = true;
     form_->Timer1Timer();  // moves 12 right; the old frame stays on the floor
     EXPECT_NE(FrontAt(280, 200), TileColour(1));
 
-    G().G().RightFlag = false;
+    G().G().DirectionFlags.Right = false;
     G().SetState(GameState::Paused);
     form_->Timer1Timer();  // drawn over the smeared floor, then the floor is restored
     form_->Timer1Timer();

@@ -294,7 +294,7 @@ TEST_F(MenusTest, AccessLettersOpenTheMenusAndChooseTheirItems)
     // Afterwards the arrow keys reach the game again.
     EXPECT_TRUE(MainWindowActive());
     QTest::keyPress(form_.get(), Qt::Key_Right);
-    EXPECT_TRUE(G().G().RightFlag);
+    EXPECT_TRUE(G().G().DirectionFlags.Right);
     QTest::keyRelease(form_.get(), Qt::Key_Right);
 }
 
@@ -528,10 +528,10 @@ TEST_F(MenusTest, TrailSmearsTheFloorOnlyWhilePlayingAndCleansInTheFirstTickElse
     form_->Timer1Timer();
     ASSERT_EQ(G().State(), GameState::Playing);
     EXPECT_FALSE(FloorIsClean());
-    G().G().RightFlag = true;
+    G().G().DirectionFlags.Right = true;
     form_->Timer1Timer();
     form_->Timer1Timer();
-    G().G().RightFlag = false;
+    G().G().DirectionFlags.Right = false;
     // ぽっけ has walked on from (280, 200): the frame still shows him where he stood.
     const QImage& front = form_->Buffers().Front();
     EXPECT_NE(front.pixelColor(284, 204), TileColour(1));  // tile 1: the floor
@@ -574,7 +574,7 @@ TEST_F(MenusTest, ATapOfAltLeavesTheArrowsWithTheGameAndF10OpensTheFirstMenu)
     QWidget* keys = QApplication::focusWidget();
     ASSERT_NE(keys, nullptr);
     QTest::keyPress(keys, Qt::Key_Right);
-    EXPECT_TRUE(G().G().RightFlag);
+    EXPECT_TRUE(G().G().DirectionFlags.Right);
     QTest::keyRelease(keys, Qt::Key_Right);
 
     QTest::keyClick(form_.get(), Qt::Key_F10);

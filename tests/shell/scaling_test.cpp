@@ -121,7 +121,7 @@ TEST_F(ScalingTest, F11SetsNoFlagOfTheGame)
     g.ShiftFlag = true;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_F11, Qt::ShiftModifier);
     QApplication::sendEvent(form_.get(), &press);
-    EXPECT_FALSE(g.StartRequest || g.PauseRequest || g.UpFlag || g.DownFlag || g.LeftFlag || g.RightFlag);
+    EXPECT_FALSE(g.StartRequest || g.PauseRequest || g.DirectionFlags != Directions{});
     EXPECT_TRUE(g.ShiftFlag) << "as any key with Shift held";
 }
 

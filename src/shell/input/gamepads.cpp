@@ -85,10 +85,10 @@ PadState SdlPads::ReadPad(Pad& pad) const
     if (pad.controller) {
         SDL_GameController* c = pad.controller;
         auto button = [c](SDL_GameControllerButton b) { return SDL_GameControllerGetButton(c, b) != 0; };
-        s.Up = button(SDL_CONTROLLER_BUTTON_DPAD_UP);
-        s.Down = button(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-        s.Left = button(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-        s.Right = button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        s.Walk.Up = button(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        s.Walk.Down = button(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        s.Walk.Left = button(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+        s.Walk.Right = button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
         s.Enter = button(SDL_CONTROLLER_BUTTON_A) || button(SDL_CONTROLLER_BUTTON_START);
         s.Escape = button(SDL_CONTROLLER_BUTTON_B) || button(SDL_CONTROLLER_BUTTON_BACK);
         s.Shift = button(SDL_CONTROLLER_BUTTON_X) || button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER) ||
@@ -99,10 +99,10 @@ PadState SdlPads::ReadPad(Pad& pad) const
         SDL_Joystick* j = pad.joystick;
         if (SDL_JoystickNumHats(j) > 0) {
             const Uint8 hat = SDL_JoystickGetHat(j, 0);
-            s.Up = (hat & SDL_HAT_UP) != 0;
-            s.Down = (hat & SDL_HAT_DOWN) != 0;
-            s.Left = (hat & SDL_HAT_LEFT) != 0;
-            s.Right = (hat & SDL_HAT_RIGHT) != 0;
+            s.Walk.Up = (hat & SDL_HAT_UP) != 0;
+            s.Walk.Down = (hat & SDL_HAT_DOWN) != 0;
+            s.Walk.Left = (hat & SDL_HAT_LEFT) != 0;
+            s.Walk.Right = (hat & SDL_HAT_RIGHT) != 0;
         }
         const int buttons = SDL_JoystickNumButtons(j);
         auto button = [j, buttons](int b) { return b < buttons && SDL_JoystickGetButton(j, b) != 0; };
@@ -117,10 +117,7 @@ PadState SdlPads::ReadPad(Pad& pad) const
     }
     StickAxis(x, pad.stick.Left, pad.stick.Right);
     StickAxis(y, pad.stick.Up, pad.stick.Down);
-    s.Up = s.Up || pad.stick.Up;
-    s.Down = s.Down || pad.stick.Down;
-    s.Left = s.Left || pad.stick.Left;
-    s.Right = s.Right || pad.stick.Right;
+    s.Walk |= pad.stick;
     return s;
 }
 
@@ -139,10 +136,7 @@ PadState SdlPads::Read()
     }
     for (Pad& p : pads_) {
         const PadState s = ReadPad(p);
-        all.Up = all.Up || s.Up;
-        all.Down = all.Down || s.Down;
-        all.Left = all.Left || s.Left;
-        all.Right = all.Right || s.Right;
+        all.Walk |= s.Walk;
         all.Enter = all.Enter || s.Enter;
         all.Escape = all.Escape || s.Escape;
         all.Shift = all.Shift || s.Shift;

@@ -39,7 +39,7 @@ private:
         _SDL_GameController* controller = nullptr;  // null: read as a plain joystick
         _SDL_Joystick* joystick = nullptr;
         std::int32_t id = -1;
-        PadState stick;  // directions the stick held at the last read
+        Directions stick;  // what the stick held at the last read
     };
     void Open(int deviceIndex);
     void Close(std::int32_t instanceId);

@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Dieser Buchstabe geht leider nicht</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 wird als %2 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Lizenz GPL-3+: GNU GPL Version 3 oder neuer &lt;https://gnu.org/licenses/gpl.html&gt;. Dies ist freie Software: Sie dürfen sie verändern und weitergeben. Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>Die Sprache &quot;%1&quot; gibt es nicht; das Spiel startet in der Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>In dieser Sprache starten: %1.</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>That letter cannot be used</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 is written as %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>License GPL-3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;. This is free software: you are free to change and redistribute it. There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>There is no language &quot;%1&quot;; the game starts in the desktop&apos;s language</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Start in this language: %1.</translation>
     </message>
 </context>
 <context>
@@ -433,6 +445,41 @@
     <message>
         <source>  Date</source>
         <translation>  Date</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>ぽりもぐゲーム</source>
+        <translation>Porimogu</translation>
+    </message>
+    <message>
+        <source>ちいさな こどもの ゲーム</source>
+        <translation>Arcade game for small children</translation>
+    </message>
+    <message>
+        <source>ぽっけを うごかして たべものを たべよう</source>
+        <translation>Steer Pokke around the field and eat the food before time runs out</translation>
+    </message>
+    <message>
+        <source>こども;ゲーム;ぽっけ;たべもの;</source>
+        <translation>kids;children;arcade;food;Pokke;</translation>
+    </message>
+    <message>
+        <source>ぜんがめんで あそぶ</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>こどもロックで あそぶ</source>
+        <translation>Child lock</translation>
+    </message>
+    <message>
+        <source>おんがくなしで あそぶ</source>
+        <translation>Without music</translation>
+    </message>
+    <message>
+        <source>ちいさな こどもの ための ゲーム</source>
+        <translation>A gentle arcade game for small children</translation>
     </message>
 </context>
 </TS>

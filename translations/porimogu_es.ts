@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Esa letra no se puede usar</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 se escribe %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Licencia GPL-3+: GPL de GNU versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;. Esto es software libre: usted es libre de cambiarlo y redistribuirlo. NO HAY GARANTÍA, en la medida en que lo permita la ley.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>No existe el idioma «%1»; el juego empieza en el idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Empezar en este idioma: %1.</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Cette lettre ne marche pas</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 s&apos;écrit %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Licence GPL-3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;. Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer. Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>La langue « %1 » n&apos;existe pas ; le jeu démarre dans la langue du bureau</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Démarrer dans cette langue : %1.</translation>
     </message>
 </context>
 <context>

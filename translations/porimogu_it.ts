@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Questa lettera non si può usare</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 si scrive %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Licenza GPL-3+: GNU GPL versione 3 o successiva &lt;https://gnu.org/licenses/gpl.html&gt;. Questo è software libero: si è liberi di modificarlo e ridistribuirlo. NON c&apos;è ALCUNA GARANZIA, nei limiti permessi dalla legge.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>La lingua «%1» non c&apos;è; il gioco parte nella lingua del desktop</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Avvia in questa lingua: %1.</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>그 글자는 쓸 수 없어요</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 글자는 %2(으)로 써요</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>라이선스 GPL-3+: GNU GPL 버전 3 이상 &lt;https://gnu.org/licenses/gpl.html&gt;. 이것은 자유 소프트웨어입니다. 고치거나 나누어 줄 수 있습니다. 법이 허용하는 한, 아무런 보증도 없습니다.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>&quot;%1&quot; 언어는 없어요. 데스크톱의 언어로 시작합니다</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>이 언어로 시작합니다: %1</translation>
     </message>
 </context>
 <context>

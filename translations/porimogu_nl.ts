@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Die letter kun je niet gebruiken</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 wordt geschreven als %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Licentie GPL-3+: GNU GPL versie 3 of later &lt;https://gnu.org/licenses/gpl.html&gt;. Dit is vrije software: je mag het veranderen en verder verspreiden. Er is GEEN GARANTIE, voor zover de wet dit toestaat.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>De taal &quot;%1&quot; bestaat niet; het spel begint in de taal van het bureaublad</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Begin in deze taal: %1.</translation>
     </message>
 </context>
 <context>

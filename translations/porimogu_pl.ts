@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Tej litery nie można użyć</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 piszemy jako %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Licencja GPL-3+: GNU GPL w wersji 3 lub późniejszej &lt;https://gnu.org/licenses/gpl.html&gt;. To jest wolne oprogramowanie: można je zmieniać i rozpowszechniać. Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>Nie ma języka „%1”; gra zaczyna się w języku pulpitu</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Uruchom w tym języku: %1.</translation>
     </message>
 </context>
 <context>

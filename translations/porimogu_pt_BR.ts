@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Não dá para usar essa letra</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 fica escrito como %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Licença GPL-3+: GNU GPL versão 3 ou posterior &lt;https://gnu.org/licenses/gpl.html&gt;. Este é um software livre: você pode alterá-lo e redistribuí-lo. NÃO HÁ GARANTIA, na máxima extensão permitida em lei.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>Não existe o idioma &quot;%1&quot;; o jogo começa no idioma da área de trabalho</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Começa neste idioma: %1.</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Эту букву нельзя использовать</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 пишем как %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Лицензия GPL-3+: GNU GPL версии 3 или новее &lt;https://gnu.org/licenses/gpl.html&gt;. Это свободное ПО: вы можете изменять и распространять его. НЕТ НИКАКИХ ГАРАНТИЙ в пределах, допустимых законом.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>Языка «%1» нет; игра начнётся на языке рабочего стола</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Запуск на этом языке: %1.</translation>
     </message>
 </context>
 <context>

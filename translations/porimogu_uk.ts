@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>Цю літеру не можна вжити</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 пишемо як %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>Ліцензія GPL-3+: GNU GPL версії 3 або новішої &lt;https://gnu.org/licenses/gpl.html&gt;. Це вільна програма: її можна змінювати й поширювати. Жодних гарантій, наскільки це дозволяє закон.</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>Мови «%1» немає; гра почнеться мовою робочого столу</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>Почати цією мовою: %1</translation>
     </message>
 </context>
 <context>

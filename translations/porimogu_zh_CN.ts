@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>这个字不能用</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 写成 %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>许可证 GPL-3+：GNU GPL 第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;。这是自由软件：您可以自由修改和分发它。在法律允许的范围内，不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>没有“%1”这种语言，游戏用桌面的语言开始</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>用这种语言开始：%1</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,10 @@
         <source>その もじは つかえません</source>
         <translation>這個字不能用</translation>
     </message>
+    <message>
+        <source>%1 は %2 で かくね</source>
+        <translation>%1 寫成 %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,14 @@
     <message>
         <source>ライセンス GPL-3+: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;。これは フリーソフトウェアです。かえることも くばることも できます。ほうりつで ゆるされる かぎり、なんの ほしょうも ありません。</source>
         <translation>授權條款 GPL-3+：GNU GPL 第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;。這是自由軟體：您可以自由修改和散布它。在法律允許的範圍內，不提供任何擔保。</translation>
+    </message>
+    <message>
+        <source>「%1」という ことばは ありません。デスクトップの ことばで はじめます</source>
+        <translation>沒有「%1」這種語言，遊戲用桌面的語言開始</translation>
+    </message>
+    <message>
+        <source>この ことばで はじめます: %1</source>
+        <translation>用這種語言開始：%1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Starts the game: seed from the clock, the main window and its three dialogs, the
 // message loop; at the end the window's clean-up stops the music. --fullscreen opens
-// the window in full screen; --help and --version answer in the terminal and end.
+// the window in full screen, --language CODE speaks that language for this start;
+// --help and --version answer in the terminal and end.
 #include "dialogs/aboutbox.h"
 #include "platform/commandline.h"
 #include "platform/display.h"
@@ -41,6 +42,13 @@ bool Print(const QString& text)
         && std::fflush(stdout) == 0;
 }
 
+// A --language the game does not have is said in one line; the game goes on.
+void SayUnknownLanguage(const porimogu::StartLanguage& start)
+{
+    if (!start.complaint.isEmpty())
+        std::fprintf(stderr, "porimogu: %s\n", start.complaint.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -53,9 +61,12 @@ int main(int argc, char** argv)
     // only the core of the toolkit.
     if (line.ask == porimogu::CommandLine::Ask::Help || line.ask == porimogu::CommandLine::Ask::Version) {
         QCoreApplication app(argc, argv);
-        porimogu::InstallTranslations();
+        SayUnknownLanguage(porimogu::InstallStartLanguage(line.language));
         const bool help = line.ask == porimogu::CommandLine::Ask::Help;
-        return Print(help ? porimogu::HelpText(QStringLiteral("porimogu")) : porimogu::VersionText()) ? 0 : 1;
+        return Print(help ? porimogu::HelpText(QStringLiteral("porimogu"), porimogu::GameLanguages())
+                          : porimogu::VersionText())
+            ? 0
+            : 1;
     }
 
     // Without a desktop to open on, say so plainly instead of letting the toolkit abort.
@@ -64,10 +75,12 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
-    const QString language = porimogu::InstallTranslations();
+    const porimogu::StartLanguage start = porimogu::InstallStartLanguage(line.language);
+    SayUnknownLanguage(start);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
     QApplication::setWindowIcon(ProgramIcon());
-    porimogu::InstallFontSubstitutions(language);
+    porimogu::InstallFontSubstitutions(start.language);
+    porimogu::UseLanguageFontForQt(start.language);
     porimogu::CloseOnTerminationSignals(&QApplication::closeAllWindows);
     porimogu::TraceWindows();
 
@@ -85,6 +98,7 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"));
     parser.addOption(fullScreen);
+    parser.addOption(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("CODE")));
     parser.process(app);
 
     // One game per folder: a second start brings the running one to the front and ends.

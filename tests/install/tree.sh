@@ -22,8 +22,14 @@ expected=(
   usr/share/metainfo/io.github.porimogu.metainfo.xml
   usr/share/porimogu/game.bmp
   usr/share/porimogu/game.mid
-  usr/share/porimogu/translations/porimogu_en.qm
 )
+languages=()
+for qm in "$build"/src/program/translations/porimogu_*.qm; do
+  expected+=("usr/share/porimogu/translations/${qm##*/}")
+  code=${qm##*/porimogu_}
+  languages+=("${code%.qm}")
+done
+[ "${#languages[@]}" -gt 1 ] || fail "the build made too few translations: ${languages[*]}"
 for s in 16 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${s}x${s}/apps/io.github.porimogu.png")
 done
@@ -46,6 +52,18 @@ done
 help() { env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen "$@" "$root/usr/libexec/porimogu/porimogu" --help 2>&1; }
 help LANGUAGE=en | grep -q 'Start in full screen' || fail "the installed game does not speak English: $(help LANGUAGE=en)"
 help LANGUAGE=ja | grep -q 'ぜんがめんで はじめます' || fail "the installed game does not speak Japanese: $(help LANGUAGE=ja)"
+help LANGUAGE=en | grep -q -- '--language CODE .*ja' || fail "--help does not list the languages: $(help LANGUAGE=en)"
+
+# The desktop entry and the metainfo name the game in every language it has.
+entry=$root/usr/share/applications/io.github.porimogu.desktop
+metainfo=$root/usr/share/metainfo/io.github.porimogu.metainfo.xml
+for code in "${languages[@]}"; do
+  for key in Name GenericName Comment Keywords; do
+    [ "$(grep -c "^$key\[$code\]=" "$entry")" -ge 1 ] || fail "the desktop entry has no $key[$code]"
+  done
+  grep -q "<name xml:lang=\"$code\">" "$metainfo" && grep -q "<summary xml:lang=\"$code\">" "$metainfo" \
+    && grep -q "<lang>$code</lang>" "$metainfo" || fail "the metainfo does not name the game in $code"
+done
 
 desktop-file-validate "$root/usr/share/applications/io.github.porimogu.desktop" || fail "desktop-file-validate refused the desktop entry"
 appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/io.github.porimogu.metainfo.xml" \

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 #include <QTimer>
 #include <gmock/gmock.h>
 
@@ -221,12 +222,17 @@ TEST(InputBox, OkReturnsWhatIsInTheBoxEvenNothing)
     EXPECT_EQ(selected, QStringLiteral("ぽっけ")) << "the default starts selected";
     EXPECT_EQ(maxLength, 255);
 
-    // Typing replaces the selection; what Shift-JIS cannot hold never gets in.
-    WhenModal([](QWidget* w) {
-        Type(w->findChild<QLineEdit*>(), QStringLiteral("ﾎﾟｯｹé😀と a"));
+    // Typing replaces the selection; an accented letter goes in as its plain letter, and
+    // the box says so; what Shift-JIS cannot hold otherwise never gets in.
+    QString said;
+    WhenModal([&said](QWidget* w) {
+        Type(w->findChild<QLineEdit*>(), QStringLiteral("ﾎﾟｯｹé"));
+        said = QToolTip::text();
+        Type(w->findChild<QLineEdit*>(), QStringLiteral("😀と a"));
         Button(w, "OK")->click();
     });
-    EXPECT_EQ(AskName(), QStringLiteral("ﾎﾟｯｹと a"));
+    EXPECT_EQ(AskName(), QStringLiteral("ﾎﾟｯｹeと a"));
+    EXPECT_EQ(said, QStringLiteral("é は e で かくね"));
 }
 
 TEST(InputBox, EditRefusesWhatShiftJisCannotHold)
@@ -237,10 +243,13 @@ TEST(InputBox, EditRefusesWhatShiftJisCannotHold)
     EXPECT_EQ(edit.text(), QStringLiteral("ｶﾀｶﾅかなカナ漢字ABC xyz~\\"));
     edit.setText(QStringLiteral("ab"));
     edit.setCursorPosition(1);
-    Type(&edit, QStringLiteral("é😀¥\u301c\u2212"));
-    edit.insert(QStringLiteral("xé"));  // a paste with one bad character is refused whole
+    Type(&edit, QStringLiteral("😀¥\u301c\u2212민"));
+    edit.insert(QStringLiteral("xé😀"));  // a paste with one bad character is refused whole
     EXPECT_EQ(edit.text(), QStringLiteral("ab"));
     EXPECT_EQ(edit.cursorPosition(), 1);
+    edit.insert(QStringLiteral("Łé"));  // accented letters go in as plain ones
+    EXPECT_EQ(edit.text(), QStringLiteral("aLeb"));
+    EXPECT_EQ(edit.cursorPosition(), 3);
     EXPECT_FALSE(FitsShiftJis(QString(QChar(0xd83d))));  // half an emoji
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/aboutbox.h"
 #include "appfakes.h"
 #include "boxanswerer.h"
+#include "dialogs/formutil.h"
 #include "dialogs/helpbox.h"
 #include "platform/language.h"
 #include "window/mainform.h"
@@ -19,7 +20,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QFontInfo>
 #include <QProcess>
+#include <QRawFont>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -30,7 +33,10 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
+#include <vector>
 
 using namespace porimogu;
 using namespace porimogu::testing;
@@ -55,9 +61,7 @@ int AccessKeys(const QString& text)
 
 // Each translation file, brought up to date with the sources by lupdate in a scratch
 // copy: a text without a finished translation, or a translation whose text has gone,
-// shows there. A translation keeps its text's placeholders and its access key. The
-// desktop entry's texts are translated before the code that reads them is there: until
-// then lupdate calls them vanished.
+// shows there. A translation keeps its text's placeholders and its access key.
 TEST(Translations, EveryTextHasAFinishedTranslationAndNoneIsLeftOver)
 {
     const QStringList files = QDir(QStringLiteral(PORIMOGU_SOURCE_DIR "/translations"))
@@ -95,7 +99,7 @@ TEST(Translations, EveryTextHasAFinishedTranslationAndNoneIsLeftOver)
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
                 const QString translation = xml.readElementText();
                 const std::string where = (context + QStringLiteral(": ") + source).toStdString();
-                EXPECT_TRUE(type.isEmpty() || (type == QLatin1String("vanished") && context == QLatin1String("DesktopEntry")))
+                EXPECT_TRUE(type.isEmpty())
                     << type.toStdString() << " -- " << where;
                 EXPECT_FALSE(translation.isEmpty()) << where;
                 EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where;
@@ -107,6 +111,37 @@ TEST(Translations, EveryTextHasAFinishedTranslationAndNoneIsLeftOver)
     }
 }
 
+// The languages the game has: one for every translation the build made, and Japanese.
+std::vector<std::string> Languages(bool withJapanese = true)
+{
+    std::vector<std::string> codes;
+    if (withJapanese)
+        codes.push_back("ja");
+    const QStringList files = QDir(QStringLiteral(PORIMOGU_TRANSLATIONS_DIR))
+                                  .entryList({QStringLiteral("porimogu_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& f : files)
+        codes.push_back(f.mid(9, f.size() - 12).toStdString());
+    return codes;
+}
+
+// Every translated text of `language` (the sources for Japanese), from its .ts file.
+QStringList TranslatedTexts(const std::string& language)
+{
+    const bool source = language == "ja";
+    QFile file(QStringLiteral(PORIMOGU_SOURCE_DIR "/translations/porimogu_%1.ts")
+                   .arg(QString::fromStdString(source ? "en" : language)));
+    QStringList texts;
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String(source ? "source" : "translation"))
+            texts << xml.readElementText();
+    }
+    return texts;
+}
+
 class LanguageTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.IsValid()); }
@@ -116,12 +151,15 @@ protected:
         delete help_;
         delete top_;
         form_.reset();
+        about_ = nullptr;
+        help_ = nullptr;
+        top_ = nullptr;
         InstallTranslations(QLocale::c(), kTranslationDirs);
     }
     // The main window and its dialogs, built after the language has been chosen.
-    QStringList Build(const QLocale& locale, bool withFiles = true)
+    QStringList Build(const QStringList& desktop, bool withFiles = true)
     {
-        language_ = InstallTranslations(locale, kTranslationDirs);
+        language_ = InstallTranslations(desktop, kTranslationDirs);
         InstallFontSubstitutions(language_);  // as the game does: the language's letters in its own fonts
         if (withFiles) {
             EXPECT_TRUE(WriteGameFiles());
@@ -143,6 +181,9 @@ protected:
     TTopDlg* top_ = nullptr;
     QString language_;
 };
+
+class EveryLanguage : public LanguageTest, public ::testing::WithParamInterface<std::string> {};
+class EveryTranslation : public EveryLanguage {};
 
 // One place a text must fit into: the room it needs and the room it has, in pixels.
 struct Fit {
@@ -170,10 +211,14 @@ Fit LabelFit(const std::string& what, QLabel* label, const QString& text, int ri
     return {what, label->geometry().right() + 1, right};
 }
 
-TEST_F(LanguageTest, EnglishTextsFitTheirFixedPlacesAtEveryScale)
+// Every translated text with a fixed place fits it, in the window and in full screen:
+// the status bar's labels, the controller's hint, the version and speed dialog, the
+// help pages (no scrolling), the top list, the boxes' buttons and the name prompt. (The
+// Japanese texts are the ones the places were made for, as they are.)
+TEST_P(EveryTranslation, TextsFitTheirFixedPlacesAtEveryScale)
 {
-    Build(QLocale(QLocale::English, QLocale::UnitedStates));
-    ASSERT_EQ(language_, QStringLiteral("en"));
+    Build({QString::fromStdString(GetParam())});
+    ASSERT_EQ(language_.toStdString(), GetParam());
     std::vector<Fit> fits;
 
     // The status bar, in a window and in full screen: each label ends before the next.
@@ -268,7 +313,7 @@ TEST_F(LanguageTest, HelpPagesShowEveryLineInTheLanguagesOwnFont)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.locale);
-        Build(QLocale(QString::fromLatin1(row.locale)));
+        Build(QLocale(QString::fromLatin1(row.locale)).uiLanguages());
         help_->show();
         for (QPlainTextEdit* memo : {help_->Memo1, help_->Memo2}) {
             help_->PageControl1->setCurrentWidget(memo->parentWidget());
@@ -292,10 +337,46 @@ TEST_F(LanguageTest, HelpPagesShowEveryLineInTheLanguagesOwnFont)
     }
 }
 
+// Every letter of every translated text is in one of the fonts the game asks for in
+// that language, and those fonts are installed, so no text shows a box instead of a
+// letter; the forms' font is the language's first (Chinese and Korean letters in their
+// own forms, not the Japanese ones).
+TEST_P(EveryLanguage, FontsAskedForHoldEveryLetterOfItsTexts)
+{
+    const QString language = QString::fromStdString(GetParam());
+    ASSERT_EQ(InstallTranslations(QStringList{language}, kTranslationDirs), language);
+    InstallFontSubstitutions(language);
+    EXPECT_EQ(QFontInfo(FormFont(19)).family().toStdString(), FontFamilies(language).first().toStdString());
+    const QStringList texts = TranslatedTexts(GetParam());
+    ASSERT_GT(texts.size(), 50);
+    std::vector<QRawFont> fonts;
+    for (const QString& family : FontFamilies(language)) {
+        const QFont font(family, 19);
+        EXPECT_EQ(QFontInfo(font).family().toLower().toStdString(), family.toLower().toStdString())
+            << "font not installed";
+        fonts.push_back(QRawFont::fromFont(font));
+    }
+    std::set<char32_t> missing;
+    for (const QString& text : texts) {
+        for (char32_t c : text.toUcs4()) {
+            if (QChar::isSpace(c) || QChar::category(c) == QChar::Other_Control)
+                continue;
+            if (std::none_of(fonts.begin(), fonts.end(), [c](const QRawFont& f) { return f.supportsCharacter(c); }))
+                missing.insert(c);
+        }
+    }
+    EXPECT_TRUE(missing.empty()) << QString::fromUcs4(std::u32string(missing.begin(), missing.end()).c_str())
+                                        .toStdString();
+}
+
+const auto kCode = [](const ::testing::TestParamInfo<std::string>& language) { return language.param; };
+INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, ::testing::ValuesIn(Languages()), kCode);
+INSTANTIATE_TEST_SUITE_P(Languages, EveryTranslation, ::testing::ValuesIn(Languages(false)), kCode);
+
 // The menu titles, the status line and the first box of the real main window, by the
-// language asked for: its translation where there is one, the game's own Japanese
-// otherwise.
-TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedForOrJapanese)
+// language asked for: its translation where there is one, Japanese for C, English for
+// a language the game does not have.
+TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedFor)
 {
     struct Row {
         QLocale locale;
@@ -324,12 +405,12 @@ TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedForOrJapanese)
          "Falta o game.bmp, então o jogo não pode começar", "&Desfazer"},
         {QLocale(QLocale::Russian, QLocale::Russia), "ru", "&Игра", "Нажми Enter!",
          "Нет файла game.bmp, поэтому игра не может начаться", "&Отменить действие"},
-        {QLocale(QLocale::Swedish, QLocale::Sweden), "ja", "ゲーム (&G)", "ｴﾝﾀｰｷｰを おしてね",
-         "game.bmp がないので できません", "元に戻す(&U)"},
+        {QLocale(QLocale::Swedish, QLocale::Sweden), "en", "&Game", "Press Enter!",
+         "game.bmp is missing, so the game cannot start", "&Undo"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.locale.name().toStdString());
-        const QStringList boxes = Build(row.locale, false);
+        const QStringList boxes = Build(row.locale.uiLanguages(), false);
         EXPECT_EQ(language_, QString::fromLatin1(row.language));
         ASSERT_FALSE(boxes.isEmpty());
         EXPECT_EQ(boxes.last(), QString::fromUtf8(row.box));
@@ -347,35 +428,77 @@ TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedForOrJapanese)
     }
 }
 
-// Languages are taken in the order the desktop lists them; the first that is Japanese
-// or has a translation wins, for its country or for the language as a whole.
-TEST(Language, FirstWantedLanguageThatIsJapaneseOrTranslatedWins)
+// Languages are taken in the order the desktop lists them (or --language first); the
+// first the game has wins, English when it has none of them.
+TEST(Language, FirstWantedLanguageTheGameHasWinsElseEnglish)
 {
+    QTemporaryDir dir;
+    for (const char* code : {"de", "en", "es", "fr", "it", "ko", "nl", "pl", "pt_BR", "ru", "uk", "zh_CN", "zh_TW"}) {
+        QFile qm(dir.filePath(QStringLiteral("porimogu_%1.qm").arg(QLatin1String(code))));
+        ASSERT_TRUE(qm.open(QIODevice::WriteOnly));
+    }
     const struct {
         QStringList wanted;
         const char* chosen;
     } rows[] = {
         {{QStringLiteral("en-US"), QStringLiteral("en")}, "en"},
         {{QStringLiteral("fr-FR"), QStringLiteral("fr"), QStringLiteral("en")}, "fr"},
-        {{QStringLiteral("sv-SE"), QStringLiteral("sv"), QStringLiteral("en")}, "en"},
+        {{QStringLiteral("de_AT.UTF-8")}, "de"},
+        {{QStringLiteral("sv-SE"), QStringLiteral("sv"), QStringLiteral("de")}, "de"},
+        {{QStringLiteral("sv-SE"), QStringLiteral("sv")}, "en"},
+        {{QStringLiteral("el")}, "en"},
         {{QStringLiteral("ja-JP"), QStringLiteral("en")}, "ja"},
         {{QStringLiteral("C"), QStringLiteral("en")}, "ja"},
-        {{QStringLiteral("sv")}, "ja"},
+        {{QStringLiteral("C.UTF-8")}, "ja"},
+        {{QStringLiteral("POSIX")}, "ja"},
         {{}, "ja"},
-        // A language kept per country: its own country's file, else the one of its script.
-        {{QStringLiteral("zh-Hans-CN"), QStringLiteral("zh-CN"), QStringLiteral("zh")}, "zh_CN"},
+        {{QStringLiteral("zh-CN")}, "zh_CN"},
+        {{QStringLiteral("zh_SG")}, "zh_CN"},
+        {{QStringLiteral("zh-Hans-CN")}, "zh_CN"},
         {{QStringLiteral("zh")}, "zh_CN"},
         {{QStringLiteral("zh_TW.UTF-8")}, "zh_TW"},
+        {{QStringLiteral("zh-HK")}, "zh_TW"},
         {{QStringLiteral("zh-Hant-HK"), QStringLiteral("zh-HK")}, "zh_TW"},
-        {{QStringLiteral("zh-SG")}, "zh_CN"},
+        {{QStringLiteral("zh-Hant")}, "zh_TW"},
+        {{QStringLiteral("pt")}, "pt_BR"},
+        {{QStringLiteral("pt-BR")}, "pt_BR"},
+        {{QStringLiteral("pt_PT")}, "pt_BR"},
         {{QStringLiteral("ko-KR")}, "ko"},
-        {{QStringLiteral("uk_UA.UTF-8")}, "uk"},
+        {{QStringLiteral("uk-UA")}, "uk"},
         {{QStringLiteral("pt_BR.UTF-8")}, "pt_BR"},
         {{QStringLiteral("pt-PT"), QStringLiteral("pt"), QStringLiteral("en")}, "pt_BR"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(ChooseLanguage(row.wanted, kTranslationDirs), QString::fromLatin1(row.chosen))
+        EXPECT_EQ(ChooseLanguage(row.wanted, {dir.path()}), QString::fromLatin1(row.chosen))
             << row.wanted.join(QLatin1Char(':')).toStdString();
+    EXPECT_EQ(ChooseLanguage({QStringLiteral("sv")}, {}), QStringLiteral("ja"));  // no English either
+}
+
+// --language chooses for one start; a code the game does not have is said in the
+// desktop's language, which the game then speaks.
+TEST(Language, LanguageOptionWinsOverTheDesktopOrIsSaidToBeUnknown)
+{
+    const struct {
+        const char* asked;
+        QStringList desktop;
+        const char* chosen;
+        const char* complaint;
+    } rows[] = {
+        {"de", {QStringLiteral("en-US")}, "de", ""},
+        {"ja", {QStringLiteral("de-DE")}, "ja", ""},
+        {"C", {QStringLiteral("de-DE")}, "ja", ""},
+        {"en_GB", {QStringLiteral("ja-JP")}, "en", ""},
+        {"", {QStringLiteral("de-DE")}, "de", ""},
+        {"xx", {QStringLiteral("en-US")}, "en", "There is no language \"xx\"; the game starts in the desktop's language"},
+        {"xx", {QStringLiteral("ja-JP")}, "ja", "「xx」という ことばは ありません。デスクトップの ことばで はじめます"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.asked);
+        const StartLanguage start = InstallStartLanguage(QString::fromLatin1(row.asked), row.desktop, kTranslationDirs);
+        EXPECT_EQ(start.language, QString::fromLatin1(row.chosen));
+        EXPECT_EQ(start.complaint, QString::fromUtf8(row.complaint));
+    }
+    InstallTranslations(QLocale::c(), kTranslationDirs);
 }
 
 } // namespace

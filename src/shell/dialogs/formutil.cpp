@@ -1,6 +1,7 @@
 #include "dialogs/formutil.h"
 
 #include "dialogs/centring.h"
+#include "platform/language.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -94,41 +95,26 @@ ReactivateAfterModal::~ReactivateAfterModal()
 
 namespace {
 
-// The fonts a language's letters are drawn in before the Japanese ones. Chinese and
-// Korean share the Han letters with Japanese but not their shapes, and the Japanese
-// fonts have no Hangul: a text drawn half in one font and half in another changes its
-// weight and its line from letter to letter. The Japanese fonts' Cyrillic letters are
-// as wide as a kana, each standing apart.
-QStringList OwnFonts(const QString& language)
-{
-    const QLocale locale(language);
-    if (locale.language() == QLocale::Chinese) {
-        return {locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("Noto Sans CJK TC")
-                                                                   : QStringLiteral("Noto Sans CJK SC")};
-    }
-    if (locale.language() == QLocale::Korean)
-        return {QStringLiteral("Noto Sans CJK KR")};
-    if (locale.script() == QLocale::CyrillicScript)
-        return {QStringLiteral("DejaVu Sans")};
-    return {};
-}
-
 const QString kProportional = QStringLiteral("ＭＳ Ｐゴシック");
 
 } // namespace
 
 void InstallFontSubstitutions(const QString& language)
 {
-    const QStringList own = OwnFonts(language);
-    const std::pair<QString, QString> names[] = {
-        {kProportional, QStringLiteral("IPAPGothic")},
-        {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")},
-        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")},
-        {QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")},
+    // The proportional names become the language's fonts (FontFamilies); the fixed-width
+    // ones the same with the fixed-width IPA Gothic in place of IPA P Gothic.
+    const QStringList proportional = FontFamilies(language);
+    QStringList fixed = proportional;
+    fixed.replaceInStrings(QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"));
+    const std::pair<QString, const QStringList*> names[] = {
+        {kProportional, &proportional},
+        {QStringLiteral("MS PGothic"), &proportional},
+        {QStringLiteral("ＭＳ ゴシック"), &fixed},
+        {QStringLiteral("MS Gothic"), &fixed},
     };
-    for (const auto& [name, ipa] : names) {
+    for (const auto& [name, fonts] : names) {
         QFont::removeSubstitutions(name);
-        QFont::insertSubstitutions(name, own + QStringList{ipa});
+        QFont::insertSubstitutions(name, *fonts);
     }
 }
 
@@ -136,6 +122,13 @@ void InstallFontSubstitutions()
 {
     if (QFont::substitutes(kProportional).isEmpty())
         InstallFontSubstitutions(QStringLiteral("ja"));
+}
+
+void UseLanguageFontForQt(const QString& language)
+{
+    QFont f = QApplication::font();
+    f.setFamilies(FontFamilies(language));
+    QApplication::setFont(f);
 }
 
 QFont DialogFont()

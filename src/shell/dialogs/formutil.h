@@ -68,13 +68,17 @@ bool SwallowPlainEscape(QKeyEvent* event);
 // ---- Fonts and dialog units -------------------------------------------------------
 
 // Makes the Windows font names the game asks for ("ＭＳ Ｐゴシック", "ＭＳ ゴシック" and their
-// romanised names) resolve to the IPA Gothic fonts, after the fonts of `language` (the
-// one InstallTranslations chose) where its letters want their own: Chinese, Korean,
-// Cyrillic. Call before any window is built.
+// romanised names) resolve to the fonts of `language` (the one InstallTranslations
+// chose, see FontFamilies): the IPA Gothic fonts, after the language's own where its
+// letters want them (Chinese, Korean, Cyrillic). Call before any window is built.
 void InstallFontSubstitutions(const QString& language);
 // The same for Japanese, unless a language's fonts are in place already. Safe to call
 // any number of times.
 void InstallFontSubstitutions();
+
+// Gives the application's own font (Qt's context menus and tooltips) the font families
+// of `language`, at its own size.
+void UseLanguageFontForQt(const QString& language);
 
 // The font of the game's dialogs: "ＭＳ Ｐゴシック", regular, 9 point on the primary
 // screen (its pixel height computed from the screen's vertical dots per inch).

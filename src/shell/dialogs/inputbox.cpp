@@ -4,6 +4,8 @@
 #include "dialogs/formutil.h"
 #include "dialogs/messagebox.h"
 
+#include "core/plainletters.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
@@ -12,6 +14,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QToolTip>
+
+#include <utility>
 
 namespace porimogu {
 
@@ -42,9 +46,19 @@ bool FitsShiftJis(const QString& text)
     return !decoder.hasError() && back == text;
 }
 
-QValidator::State ShiftJisValidator::validate(QString& input, int&) const
+QValidator::State ShiftJisValidator::validate(QString& input, int& pos) const
 {
-    return FitsShiftJis(input) ? Acceptable : Invalid;
+    PlainChange change;
+    const QString plain = PlainLetters(input, &change);
+    if (!FitsShiftJis(plain))
+        return Invalid;
+    if (plain != input) {
+        pos = static_cast<int>(PlainLetters(input.left(pos)).size());
+        input = plain;
+        if (keptPlain && !change.from.isEmpty())
+            keptPlain(change.from, change.to);
+    }
+    return Acceptable;
 }
 
 bool QueryText(const QString& caption, const QString& prompt, QString& text)
@@ -58,7 +72,16 @@ bool QueryText(const QString& caption, const QString& prompt, QString& text)
     auto* edit = new QLineEdit(&form);
     edit->setObjectName(QStringLiteral("Edit"));
     edit->setMaxLength(255);
-    edit->setValidator(new ShiftJisValidator(edit));
+    auto* validator = new ShiftJisValidator(edit);
+    edit->setValidator(validator);
+    // An accented letter kept as its plain letter is said once beside the box, so that
+    // the grown-up beside the child knows why Zoé reads Zoe.
+    validator->keptPlain = [edit, told = false](const QString& from, const QString& to) mutable {
+        if (std::exchange(told, true))
+            return;
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+                           QCoreApplication::translate("Boxes", "%1 は %2 で かくね").arg(from, to), edit);
+    };
     // A refused letter is said beside the box, so that a key that seems to do nothing
     // is explained; a full box refuses silently.
     QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit] {

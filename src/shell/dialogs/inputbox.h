@@ -8,10 +8,13 @@
 #include <QString>
 #include <QValidator>
 
+#include <functional>
+
 namespace porimogu {
 
-// On OK stores the edited text and returns true; otherwise leaves text. The edit
-// refuses characters that Shift-JIS cannot hold and keeps at most 255.
+// On OK stores the edited text and returns true; otherwise leaves text. The edit keeps
+// accented letters as their plain letters (PlainLetters), saying so once, refuses other
+// characters that Shift-JIS cannot hold and keeps at most 255.
 bool QueryText(const QString& caption, const QString& prompt, QString& text);
 QString PromptForText(const QString& caption, const QString& prompt, const QString& defaultText);
 
@@ -28,12 +31,15 @@ InputBoxLayout ComputeInputBoxLayout(DialogUnits du, int editHeight);
 // True when text survives the trip to Shift-JIS and back unchanged.
 bool FitsShiftJis(const QString& text);
 
-// Refuses any edit that would leave a character Shift-JIS cannot hold.
+// Turns accented letters into their plain letters, then refuses any edit that would
+// leave a character Shift-JIS cannot hold. `keptPlain` hears of the first letter of
+// each edit that was changed.
 class ShiftJisValidator : public QValidator {
     Q_OBJECT
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
+    std::function<void(const QString& from, const QString& to)> keptPlain;
 };
 
 } // namespace porimogu

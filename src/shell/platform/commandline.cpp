@@ -27,6 +27,10 @@ CommandLine ReadCommandLine(const QStringList& args)
         help = help || a == QLatin1String("--help") || a == QLatin1String("-h");
         version = version || a == QLatin1String("--version");
         line.fullScreen = line.fullScreen || a == QLatin1String("--fullscreen");
+        if (a == QLatin1String("--language") && i + 1 < args.size())
+            line.language = args.at(++i);
+        else if (a.startsWith(QLatin1String("--language=")))
+            line.language = a.mid(11);
     }
     if (help)
         line.ask = CommandLine::Ask::Help;
@@ -35,7 +39,7 @@ CommandLine ReadCommandLine(const QStringList& args)
     return line;
 }
 
-QString HelpText(const QString& program)
+QString HelpText(const QString& program, const QStringList& languages)
 {
     // One text a paragraph (and one an option), so that each is translated whole.
     const auto said = [](const char* text) { return QCoreApplication::translate("CommandLine", text); };
@@ -48,6 +52,8 @@ QString HelpText(const QString& program)
                                                 "うごかして、80 びょうの あいだに たべものを たべます。"))
         + QLatin1String("\n\n")
         + option("--fullscreen", QT_TRANSLATE_NOOP("CommandLine", "ぜんがめんで はじめます (F11 で きりかえ)"))
+        + option("--language CODE", QT_TRANSLATE_NOOP("CommandLine", "この ことばで はじめます: %1"))
+              .arg(languages.join(QLatin1Char(' ')))
         + option("-h, --help", QT_TRANSLATE_NOOP("CommandLine", "この せつめいを だして おわります"))
         + option("--version", QT_TRANSLATE_NOOP("CommandLine", "バージョンを だして おわります"));
 }

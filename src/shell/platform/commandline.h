@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: --fullscreen; --help and --version, answered in the
+// The program's command line: --fullscreen; --language CODE; --help and --version, answered in the
 // terminal as command-line programs do; and `--launch-error TEXT`, by which the
 // launcher hands over what went wrong before the game could start. It is read before
 // anything needs a display or the application object, so that --help and --version
@@ -13,6 +13,7 @@ struct CommandLine {
     enum class Ask { Play, Help, Version, LaunchError };
     Ask ask = Ask::Play;
     bool fullScreen = false;
+    QString language;      // --language CODE (or --language=CODE): empty when not given
     QString launchError;   // the launcher's text, with Ask::LaunchError
 };
 
@@ -23,7 +24,8 @@ struct CommandLine {
 CommandLine ReadCommandLine(const QStringList& args);
 
 // What --help and --version print, in the installed language; each ends with a newline.
-QString HelpText(const QString& program);
+// `languages` are the codes --language takes.
+QString HelpText(const QString& program, const QStringList& languages = {});
 QString VersionText();
 
 } // namespace porimogu

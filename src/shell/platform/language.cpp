@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <algorithm>
+
 #ifndef PORIMOGU_INSTALLED_TRANSLATIONS
 #define PORIMOGU_INSTALLED_TRANSLATIONS "../../share/porimogu/translations"
 #endif
@@ -16,44 +18,11 @@ namespace porimogu {
 namespace {
 
 const QString kSourceLanguage = QStringLiteral("ja");
+const QString kFallbackLanguage = QStringLiteral("en");
 
 QString FileFor(const QString& language)
 {
     return QStringLiteral("porimogu_%1.qm").arg(language);
-}
-
-// "en-US", "en_US.UTF-8", "en" -> "en"; "C", "POSIX" -> "c", "posix".
-QString LanguagePart(const QString& name)
-{
-    QString language = name;
-    for (QChar stop : {QLatin1Char('-'), QLatin1Char('_'), QLatin1Char('.'), QLatin1Char('@')}) {
-        const qsizetype at = language.indexOf(stop);
-        if (at >= 0)
-            language.truncate(at);
-    }
-    return language.toLower();
-}
-
-// The names a wanted language's file may have, most fitting first: the language of its
-// own country, the country its script is usually written in, the bare language. So
-// "zh-Hant-HK" looks for zh_HK, zh_TW, zh; "zh-Hans" and "zh" for zh_CN, zh;
-// "en_GB.UTF-8" for en_GB, en_US, en.
-QStringList FileNames(const QString& wanted, const QString& language)
-{
-    QString tag = wanted;
-    for (QChar stop : {QLatin1Char('.'), QLatin1Char('@')}) {
-        const qsizetype at = tag.indexOf(stop);
-        if (at >= 0)
-            tag.truncate(at);
-    }
-    QStringList names;
-    const QLocale locale(tag.replace(QLatin1Char('_'), QLatin1Char('-')));
-    if (locale.language() != QLocale::C && LanguagePart(locale.name()) == language) {
-        names << locale.name() << QLocale(locale.language(), locale.script(), QLocale::AnyTerritory).name();
-    }
-    names << language;
-    names.removeDuplicates();
-    return names;
 }
 
 QString FindFile(const QString& language, const QStringList& dirs)
@@ -64,6 +33,38 @@ QString FindFile(const QString& language, const QStringList& dirs)
             return file.filePath();
     }
     return {};
+}
+
+// The codes a desktop's name for a language may have a file under, best first:
+// "de-AT" -> de_AT, de; "zh-Hant-HK" -> zh_TW; "pt-PT" -> pt_BR.
+QStringList Candidates(const QString& wanted)
+{
+    QString name = wanted;
+    for (QChar stop : {QLatin1Char('.'), QLatin1Char('@')}) {
+        const qsizetype at = name.indexOf(stop);
+        if (at >= 0)
+            name.truncate(at);
+    }
+    QStringList parts = name.replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'));
+    const QString language = parts.takeFirst().toLower();
+    if (language == QLatin1String("zh")) {
+        for (const QString& p : parts) {
+            const QString part = p.toLower();
+            if (part == QLatin1String("hant") || part == QLatin1String("tw") || part == QLatin1String("hk")
+                || part == QLatin1String("mo"))
+                return {QStringLiteral("zh_TW")};
+        }
+        return {QStringLiteral("zh_CN")};
+    }
+    if (language == QLatin1String("pt"))
+        return {QStringLiteral("pt_BR")};
+    QStringList codes;
+    for (const QString& p : parts) {
+        if (p.size() == 2)  // a country, not a script
+            codes << language + QLatin1Char('_') + p.toUpper();
+    }
+    codes << language;
+    return codes;
 }
 
 // Qt's own texts in `language` (from the system's Qt translations), when there are any.
@@ -84,23 +85,32 @@ QStringList TranslationDirs()
             QDir::cleanPath(program.filePath(QStringLiteral(PORIMOGU_INSTALLED_TRANSLATIONS)))};
 }
 
-QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& dirs)
+QString MatchLanguage(const QString& wanted, const QStringList& dirs)
 {
-    for (const QString& wanted : uiLanguages) {
-        const QString language = LanguagePart(wanted);
-        if (language == kSourceLanguage || language == QLatin1String("c") || language == QLatin1String("posix"))
-            return kSourceLanguage;
-        if (language.isEmpty())
-            continue;
-        for (const QString& name : FileNames(wanted, language)) {
-            if (!FindFile(name, dirs).isEmpty())
-                return name;
-        }
+    const QString lower = wanted.trimmed().toLower();
+    if (lower.isEmpty())
+        return {};
+    if (lower == QLatin1String("c") || lower.startsWith(QLatin1String("c.")) || lower == QLatin1String("posix"))
+        return kSourceLanguage;
+    for (const QString& code : Candidates(wanted.trimmed())) {
+        if (code == kSourceLanguage || !FindFile(code, dirs).isEmpty())
+            return code;
     }
-    return kSourceLanguage;
+    return {};
 }
 
-QString InstallTranslations(const QLocale& locale, const QStringList& dirs)
+QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& dirs)
+{
+    if (uiLanguages.isEmpty())
+        return kSourceLanguage;
+    for (const QString& wanted : uiLanguages) {
+        if (const QString language = MatchLanguage(wanted, dirs); !language.isEmpty())
+            return language;
+    }
+    return FindFile(kFallbackLanguage, dirs).isEmpty() ? kSourceLanguage : kFallbackLanguage;
+}
+
+QString InstallTranslations(const QStringList& uiLanguages, const QStringList& dirs)
 {
     // Owned by the application; a second call (a test that changes the language)
     // takes the earlier ones away first.
@@ -112,7 +122,7 @@ QString InstallTranslations(const QLocale& locale, const QStringList& dirs)
             delete t->data();
         }
     }
-    const QString language = ChooseLanguage(locale.uiLanguages(), dirs);
+    const QString language = ChooseLanguage(uiLanguages, dirs);
     if (language != kSourceLanguage) {
         game = new QTranslator(QCoreApplication::instance());
         if (!game->load(FindFile(language, dirs)))
@@ -120,6 +130,57 @@ QString InstallTranslations(const QLocale& locale, const QStringList& dirs)
         QCoreApplication::installTranslator(game);
     }
     return InstallQtTranslation(language, qt);
+}
+
+QString InstallTranslations(const QLocale& locale, const QStringList& dirs)
+{
+    return InstallTranslations(locale.uiLanguages(), dirs);
+}
+
+StartLanguage InstallStartLanguage(const QString& asked, const QStringList& desktop, const QStringList& dirs)
+{
+    const QString match = asked.isEmpty() ? QString() : MatchLanguage(asked, dirs);
+    StartLanguage start;
+    start.language = InstallTranslations(match.isEmpty() ? desktop : QStringList{match}, dirs);
+    if (!asked.isEmpty() && match.isEmpty())
+        start.complaint = QCoreApplication::translate(
+                              "CommandLine", "「%1」という ことばは ありません。デスクトップの ことばで はじめます")
+                              .arg(asked);
+    return start;
+}
+
+QStringList GameLanguages(const QStringList& dirs)
+{
+    QStringList codes{kSourceLanguage};
+    for (const QString& dir : dirs) {
+        for (const QString& file : QDir(dir).entryList({FileFor(QStringLiteral("*"))}, QDir::Files)) {
+            const QString code = file.mid(9, file.size() - 12);
+            if (!codes.contains(code))
+                codes << code;
+        }
+    }
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+QStringList FontFamilies(const QString& language)
+{
+    // Chinese and Korean share the Han letters with Japanese but not their shapes, and the
+    // Japanese font has no Hangul: each gets its own cut of Noto Sans CJK. The Japanese
+    // font's Cyrillic letters are a kana wide, each standing apart, and it lacks
+    // Ukrainian і ї є ґ: Russian and Ukrainian are written in DejaVu Sans. The Japanese
+    // font holds the accented Latin letters; DejaVu Sans the odd quote („) it lacks.
+    const QString japanese = QStringLiteral("IPAPGothic");
+    const QString latin = QStringLiteral("DejaVu Sans");
+    if (language == QLatin1String("zh_CN"))
+        return {QStringLiteral("Noto Sans CJK SC"), japanese, latin};
+    if (language == QLatin1String("zh_TW"))
+        return {QStringLiteral("Noto Sans CJK TC"), japanese, latin};
+    if (language == QLatin1String("ko"))
+        return {QStringLiteral("Noto Sans CJK KR"), japanese, latin};
+    if (language == QLatin1String("ru") || language == QLatin1String("uk"))
+        return {latin, japanese};
+    return {japanese, latin};
 }
 
 } // namespace porimogu

@@ -2,7 +2,7 @@
 # The window opens in the middle of the screen with its floor and ぽっけ; the right arrow
 # held moves ぽっけ right; a second start in the folder brings this game to the front and
 # ends; a killed game's lock is taken over; Escape while waiting ends the game; without
-# game.bmp the error dialog ends it.
+# game.bmp the error dialog ends it, in the desktop's language; --language chooses another.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_pulse
@@ -67,4 +67,22 @@ dlg=$(wait_window '^Error$' 10) || fail "no English error dialog without game.bm
 boxes_said | grep -qx 'game.bmp is missing, so the game cannot start' || fail "the box is not English: $(boxes_said)"
 key "$dlg" y
 wait_exit 3 || fail "the English dialog's Yes did not end the game"
+
+rule "--language chooses the language of one start; a code the game lacks is said, in the desktop's language"
+new_game_dir
+start_game "$game" --language de
+dismiss_startup_boxes
+win=$(wait_window '^Porimogu$' 10) || fail "no German main window with --language de"
+expect_state waiting
+hold "$win" Escape
+wait_exit 3 || fail "Escape did not end the German game"
+export LANGUAGE=de
+start_game "$game" --language xx
+unset LANGUAGE
+dismiss_startup_boxes
+win=$(wait_window '^Porimogu$' 10) || fail "a German desktop with --language xx got no German main window"
+grep -qx 'porimogu: Die Sprache "xx" gibt es nicht; das Spiel startet in der Sprache des Desktops' "$E2E_LOG" \
+  || fail "the unknown language was not said in German: $(grep -v '^porimogu-trace' "$E2E_LOG")"
+hold "$win" Escape
+wait_exit 3 || fail "Escape did not end the game"
 echo "e2e window: 0 failed"

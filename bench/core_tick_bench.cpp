@@ -3,6 +3,7 @@
 // the rules must allocate nothing once the game runs.
 #include "countingnew.h"
 #include "core/game.h"
+#include "opengame.h"
 #include "nullports.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +20,7 @@ void BM_FrameTick(benchmark::State& state)
     NullMusic music;
     NullWindow window;
     NullDialogs dialogs;
-    Game game(Ports{&canvas, &status, &sound, &music, &window, &dialogs});
+    porimogu::testing::OpenGame game(Ports{&canvas, &status, &sound, &music, &window, &dialogs});
     game.G().SetDefaults();
     game.Rng().SetSeed(12345);
     game.SetupActors();

@@ -210,8 +210,7 @@ void KeepPlaying(TMainForm& form, QObject* parent)
     t->setInterval(500);
     QObject::connect(t, &QTimer::timeout, [&form] {
         Game& g = form.GameRules();
-        if (g.State() == GameState::Waiting)
-            g.G().StartRequest = true;
+        g.KS1Click();  // starts a game only while the game waits
         static int turn = 0;
         const std::uint16_t keys[] = {vk::Right, vk::Down, vk::Left, vk::Up};
         for (std::uint16_t k : keys)

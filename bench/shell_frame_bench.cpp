@@ -6,6 +6,7 @@
 #include "countingnew.h"
 #include "window/framebuffers.h"
 #include "core/game.h"
+#include "opengame.h"
 #include "nullports.h"
 
 #include <benchmark/benchmark.h>
@@ -35,7 +36,7 @@ void BM_ShellFrame(benchmark::State& state)
     buffers.Tiles().CutFrom(BenchSheet());
     buffers.DrawFloor();
     buffers.DrawBackground();
-    Game game(Ports{&buffers, &status, &sound, &music, &window, &dialogs});
+    porimogu::testing::OpenGame game(Ports{&buffers, &status, &sound, &music, &window, &dialogs});
     game.G().SetDefaults();
     game.Rng().SetSeed(12345);
     game.SetupActors();

@@ -20,6 +20,27 @@ void Game::Timer1Timer()
         ports_.canvas->DrawBackground();
 }
 
+void Game::FormCreate()
+{
+    g_.SetDefaults();
+    state_ = GameState::Waiting;
+}
+
+void Game::SeedRandom(std::uint32_t seed)
+{
+    rng_.SetSeed(seed);
+}
+
+void Game::MusicUnavailable()
+{
+    g_.MusicFlag = false;
+}
+
+void Game::RequestQuit()
+{
+    g_.QuitFlag = true;
+}
+
 void Game::CheckTimeUp()
 {
     if (g_.TimeLeft == 0)

@@ -78,8 +78,20 @@ struct Ports {
 class Game {
 public:
     explicit Game(const Ports& ports) : ports_(ports) {}
+    virtual ~Game() = default;
 
     // --- start-up and the two timers -------------------------------------------
+    // The main window is being created: every counter and flag takes its start value
+    // (Globals::SetDefaults) and the game waits.
+    void FormCreate();
+    // Seeds the generator, once, before the first game.
+    void SeedRandom(std::uint32_t seed);
+    // game.mid cannot be played: the music flag goes off, so no request ever reaches the
+    // player.
+    void MusicUnavailable();
+    // The game cannot go on (it has no tile sheet): the next game-state step closes the
+    // window.
+    void RequestQuit();
     void SetupActors();
     void SetupItems();
     void Timer1Timer();   // one frame tick
@@ -133,16 +145,21 @@ public:
     bool K2Click(bool checked);      // music; returns the new check
     bool KS2Click(bool checked);     // trail mode; returns the new check
 
-    // --- state ---------------------------------------------------------------------
+    // --- the state, to read: the shell sees it only through these -----------------
     GameState State() const { return state_; }
-    void SetState(GameState s) { state_ = s; }
-    Globals& G() { return g_; }
     const Globals& G() const { return g_; }
-    Random& Rng() { return rng_; }
-    std::array<Actor, kActorCount>& Actors() { return actors_; }
     const std::array<Actor, kActorCount>& Actors() const { return actors_; }
     const std::array<DrawEntry, kDrawListSize>& DrawList() const { return drawList_; }
     bool AllEaten() const { return allEaten_; }
+
+protected:
+    // --- the state, to write: only the rules change it, through the calls above. A
+    // test that sets a scene reaches these through a class of its own derived from
+    // this one.
+    void SetState(GameState s) { state_ = s; }
+    Globals& G() { return g_; }
+    Random& Rng() { return rng_; }
+    std::array<Actor, kActorCount>& Actors() { return actors_; }
     void SetAllEaten(bool v) { allEaten_ = v; }
     Ports& GetPorts() { return ports_; }
 

@@ -2,6 +2,7 @@
 // and the way back to waiting when any of it fails.
 #include "core/datetext.h"
 #include "core/game.h"
+#include "opengame.h"
 #include "scorefiles.h"
 
 #include <functional>
@@ -114,7 +115,7 @@ protected:
     QDate today_{1997, 11, 21};
     FakeShell shell_;
     Log& log_ = shell_.log;
-    Game game_{Ports{nullptr, nullptr, nullptr, &shell_, &shell_, &shell_}};
+    porimogu::testing::OpenGame game_{Ports{nullptr, nullptr, nullptr, &shell_, &shell_, &shell_}};
 };
 
 } // namespace
@@ -370,7 +371,7 @@ TEST_F(RecordScore, TwoGamesAndAnOldTopListInterleavedKeepEveryName)
     WriteDefaults();
     const ScoreList openedEarlier = ShownNow();
     FakeShell otherShell;
-    Game other{Ports{nullptr, nullptr, nullptr, &otherShell, &otherShell, &otherShell}};
+    porimogu::testing::OpenGame other{Ports{nullptr, nullptr, nullptr, &otherShell, &otherShell, &otherShell}};
     other.G().SetDefaults();
     otherShell.answer = QStringLiteral("bbb");
     otherShell.onTopList = [] { PressOk(ShownNow()); };

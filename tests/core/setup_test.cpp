@@ -149,7 +149,7 @@ TEST(StartUp, TicksBeforeSetUpRunOnAZeroFilledTable)
     FakeMusic music{j};
     FakeWindow window{j};
     FakeDialogs dialogs{j};
-    Game game(Ports{&canvas, &status, &sound, &music, &window, &dialogs});
+    OpenGame game(Ports{&canvas, &status, &sound, &music, &window, &dialogs});
     game.G().SetDefaults();
     game.Timer2Timer();
     game.Timer1Timer();

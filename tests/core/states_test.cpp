@@ -143,6 +143,34 @@ TEST(GameStates, TheQuitFlagClosesTheWindowYetTheTickRunsToItsEnd)
     EXPECT_EQ(r.window.closeRequests, 2);
 }
 
+// What the main window tells the rules at start-up: the start values, that the music
+// cannot play, that the game cannot go on.
+TEST(GameStates, StartUpCallsSetTheStartValuesSilenceTheMusicAndEndTheGame)
+{
+    Replay r;
+    Enter(r, P);
+    r.G().Points = 120;
+    r.G().TimeLeft = 7;
+    r.G().TrailFlag = true;
+    r.G().MusicFlag = false;
+    r.game.FormCreate();
+    EXPECT_EQ(r.game.State(), W);
+    EXPECT_EQ(r.G().Points, 0);
+    EXPECT_EQ(r.G().TimeLeft, 81);
+    EXPECT_TRUE(r.G().MusicFlag);
+    EXPECT_FALSE(r.G().TrailFlag);
+
+    r.game.MusicUnavailable();
+    r.game.KS1Click();
+    r.Run(1);
+    EXPECT_EQ(r.game.State(), P);
+    EXPECT_EQ(r.journal, Journal{}) << "no rewind, no play";
+
+    r.game.RequestQuit();
+    r.Run(1);
+    EXPECT_TRUE(r.Closed());
+}
+
 TEST(GameStates, MenuCommandsActOnlyInTheirStates)
 {
     for (GameState s : {W, P, Z, O}) {

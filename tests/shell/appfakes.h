@@ -4,6 +4,7 @@
 // window that opens no device and runs no timer.
 #include "window/mainform.h"
 #include "core/ports.h"
+#include "opengame.h"
 
 #include <QColor>
 #include <QDir>
@@ -69,6 +70,11 @@ inline bool WriteGameFiles()
     return SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP") && mid.open(QIODevice::WriteOnly);
 }
 
+// Rules a test may set a scene in, for TMainForm::Options::makeRules.
+inline std::unique_ptr<Game> OpenRules(const Ports& ports) { return std::make_unique<OpenGame>(ports); }
+// The rules of a form made with OpenRules.
+inline OpenGame& Rules(TMainForm& form) { return dynamic_cast<OpenGame&>(form.GameRules()); }
+
 // A main window whose ticks the test runs by hand; it opens no music, and reads only the
 // controllers it is given.
 inline std::unique_ptr<TMainForm> MakeQuietForm(std::uint32_t seed, Sound& sound, Music& music,
@@ -77,6 +83,7 @@ inline std::unique_ptr<TMainForm> MakeQuietForm(std::uint32_t seed, Sound& sound
     TMainForm::Options o;
     o.openMusic = false;
     o.startTimers = false;
+    o.makeRules = OpenRules;
     o.sound = &sound;
     o.music = &music;
     o.pads = pads;

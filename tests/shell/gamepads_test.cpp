@@ -110,7 +110,7 @@ protected:
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
-    Globals& G() { return form_->GameRules().G(); }
+    Globals& G() { return Rules(*form_).G(); }
     void Poll() { form_->PollPads(now_ += 10); }
 
     // (what the pad does, the flag it must drive)
@@ -196,7 +196,7 @@ TEST_F(GamePadTest, KnownControllerButtonsAndStickDriveTheKeyFlags)
 {
     VirtualPad pad(true);
     ASSERT_TRUE(pad.IsController());
-    form_->GameRules().SetState(GameState::Playing);  // Escape pauses at once
+    Rules(*form_).SetState(GameState::Playing);  // Escape pauses at once
     const int X = SDL_CONTROLLER_AXIS_LEFTX;
     const int Y = SDL_CONTROLLER_AXIS_LEFTY;
     CheckCases(pad, {
@@ -241,7 +241,7 @@ TEST_F(GamePadTest, UnknownJoystickUsesHatAxesAndFirstButtons)
 {
     VirtualPad pad(false);
     ASSERT_FALSE(pad.IsController());
-    form_->GameRules().SetState(GameState::Playing);
+    Rules(*form_).SetState(GameState::Playing);
     auto hat = [](const char* what, Uint8 v, std::vector<Flag> flags) {
         return Case{what, [v](VirtualPad& p, bool down) { p.Hat(down ? v : SDL_HAT_CENTERED); }, std::move(flags)};
     };
@@ -283,7 +283,7 @@ TEST_F(GamePadTest, StickNeedsAFirmPushAndIsLetGoNearTheMiddle)
 
 TEST_F(GamePadTest, UnpluggingReleasesEverythingItHeldAndPluggingInIsSeen)
 {
-    form_->GameRules().SetState(GameState::Playing);
+    Rules(*form_).SetState(GameState::Playing);
     auto pad = std::make_unique<VirtualPad>(true);
     Poll();
     EXPECT_EQ(pads_.PadCount(), 1);
@@ -353,7 +353,7 @@ TEST_F(GamePadTest, EscapeWhileWaitingOrOverQuitsOnlyOnASecondPressWithinTwoSeco
     VirtualPad pad(true);
     for (const GameState state : {GameState::Waiting, GameState::Over}) {
         SCOPED_TRACE(static_cast<int>(state));
-        form_->GameRules().SetState(state);
+        Rules(*form_).SetState(state);
         now_ += 5000;
         auto press = [&](qint64 at) {
             pad.Button(SDL_CONTROLLER_BUTTON_B, true);
@@ -378,12 +378,12 @@ TEST_F(GamePadTest, EscapeWhileWaitingOrOverQuitsOnlyOnASecondPressWithinTwoSeco
         EXPECT_FALSE(G().PauseRequest);
     }
     // A game started meanwhile takes the question back; while playing, one press pauses.
-    form_->GameRules().SetState(GameState::Waiting);
+    Rules(*form_).SetState(GameState::Waiting);
     pad.Button(SDL_CONTROLLER_BUTTON_B, true);
     Poll();
     ASSERT_FALSE(form_->QuitHint->isHidden());
     pad.Button(SDL_CONTROLLER_BUTTON_B, false);
-    form_->GameRules().SetState(GameState::Playing);
+    Rules(*form_).SetState(GameState::Playing);
     Poll();
     EXPECT_TRUE(form_->QuitHint->isHidden());
     pad.Button(SDL_CONTROLLER_BUTTON_B, true);
@@ -402,7 +402,7 @@ TEST_F(GamePadTest, AWholeGameIsPlayedAndRecordedWithTheControllerAlone)
         for (int p = 200; p <= 1000; p += 100)
             tops.write(QStringLiteral("%1,97/11/21,p\r\n").arg(p, 5, 10, QLatin1Char('0')).toLatin1());
     }
-    Game& game = form_->GameRules();
+    OpenGame& game = Rules(*form_);
     VirtualPad pad(true);
     auto tick = [&] {
         Poll();

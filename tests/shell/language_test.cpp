@@ -416,7 +416,7 @@ TEST_F(LanguageTest, MainWindowSpeaksTheLanguageAskedFor)
         EXPECT_EQ(boxes.last(), QString::fromUtf8(row.box));
         EXPECT_EQ(form_->menuBar()->actions().value(0)->text(), QString::fromUtf8(row.menu));
         form_->Timer2Timer();
-        form_->GameRules().G().QuitFlag = false;  // the missing picture asked to end
+        Rules(*form_).G().QuitFlag = false;  // the missing picture asked to end
         form_->Timer1Timer();
         EXPECT_EQ(form_->Panel1->Label3->text(), QString::fromUtf8(row.state));
         EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QString::fromUtf8(row.qtUndo));

@@ -35,6 +35,8 @@ protected:
         TMainForm::Options o;
         o.openMusic = false;
         o.startTimers = false;
+    o.makeRules = OpenRules;
+        o.makeRules = OpenRules;
         o.sound = &sound_;
         o.music = &music_;
         form_ = std::make_unique<TMainForm>(0u, o);
@@ -43,7 +45,7 @@ protected:
     {
         form_.reset();
     }
-    Game& G() { return form_->GameRules(); }
+    OpenGame& G() { return Rules(*form_); }
     void HideItems()
     {
         for (int i = 1; i < kActorCount; ++i) {

@@ -100,6 +100,8 @@ protected:
         TMainForm::Options o;
         o.openMusic = false;
         o.startTimers = false;
+    o.makeRules = OpenRules;
+        o.makeRules = OpenRules;
         o.sound = &sound_;
         o.music = &music_;
         form_ = std::make_unique<TMainForm>(7u, o);
@@ -113,7 +115,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     }
 
-    Game& G() { return form_->GameRules(); }
+    OpenGame& G() { return Rules(*form_); }
 
     // Runs `command`; every modal window that opens meanwhile is recorded and closed by
     // its close box. Empty when none opened.

@@ -30,6 +30,8 @@ protected:
         ASSERT_TRUE(SyntheticSheet().save(QStringLiteral("game.bmp"), "BMP"));
         TMainForm::Options o;
         o.startTimers = false;
+    o.makeRules = OpenRules;
+        o.makeRules = OpenRules;
         o.sound = &sound_;
         {
             BoxAnswerer startUp;  // "音楽データが ありません"
@@ -45,11 +47,11 @@ protected:
     // A new game, a pause, a resume: one tick each.
     void PlayPauseResume()
     {
-        form_->GameRules().G().StartRequest = true;
+        Rules(*form_).G().StartRequest = true;
         Tick();
-        form_->GameRules().G().PauseRequest = true;
+        Rules(*form_).G().PauseRequest = true;
         Tick();
-        form_->GameRules().G().StartRequest = true;
+        Rules(*form_).G().StartRequest = true;
         Tick();
     }
 
@@ -71,7 +73,7 @@ TEST_F(MusicCallsTest, MissingMusicIsSaidAtStartAndAtEveryRequestWhileChecked)
     // Each shown once its tick had returned.
     EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.texts.size() == 3; }, 5000));
     EXPECT_EQ(boxes.texts, (QStringList{notOpen, notOpen, notOpen}));
-    EXPECT_EQ(form_->GameRules().State(), GameState::Playing);  // each state change stood
+    EXPECT_EQ(Rules(*form_).State(), GameState::Playing);  // each state change stood
     form_->FormDestroy();
     EXPECT_EQ(boxes.texts.size(), 4);
 }
@@ -80,12 +82,12 @@ TEST_F(MusicCallsTest, UncheckedMusicMakesNoRequestForAWholeGame)
 {
     form_->K2->trigger();
     EXPECT_FALSE(form_->K2->isChecked());
-    EXPECT_FALSE(form_->GameRules().G().MusicFlag);
+    EXPECT_FALSE(Rules(*form_).G().MusicFlag);
     BoxAnswerer boxes;
     PlayPauseResume();
-    form_->GameRules().KQ1Click();
+    Rules(*form_).KQ1Click();
     Tick();  // over
-    EXPECT_EQ(form_->GameRules().State(), GameState::Over);
+    EXPECT_EQ(Rules(*form_).State(), GameState::Over);
     QTest::qWait(50);
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(QLatin1Char('|')).toStdString();
 }
@@ -134,7 +136,7 @@ TEST_F(MusicCallsTest, TheFieldGoesOnBehindTheBoxOfAFailedStart_ItFroze)
     watch.stop();
 
     EXPECT_EQ(boxes, 1);  // one failure, one box
-    EXPECT_EQ(form_->GameRules().State(), GameState::Playing);
+    EXPECT_EQ(Rules(*form_).State(), GameState::Playing);
     EXPECT_GE(ticksLater - ticksAtBox, 5);  // 10 ms ticks for 400 ms behind the box
     EXPECT_EQ(stateLater, QStringLiteral("ｹﾞｰﾑ中  がんばれ！！"));
     EXPECT_NE(fieldLater, fieldAtBox);

@@ -128,6 +128,7 @@ TEST_F(MusicOutputTest, TheWaitingGameSendsNothingAndANewGameSendsMusic)
     testing::NullSound sound;
     TMainForm::Options o;
     o.startTimers = false;
+    o.makeRules = porimogu::testing::OpenRules;
     o.sound = &sound;
     auto form = std::make_unique<TMainForm>(1u, o);
     TMediaPlayer* player = form->MediaPlayer();
@@ -143,10 +144,10 @@ TEST_F(MusicOutputTest, TheWaitingGameSendsNothingAndANewGameSendsMusic)
     ExpectNoWrites(*player, "the game waits");
     EXPECT_EQ(player->OutputWrites(), 0);
 
-    form->GameRules().G().StartRequest = true;
+    porimogu::testing::Rules(*form).G().StartRequest = true;
     form->Timer1Timer();
     ExpectWrites(*player, "a game is played");
-    form->GameRules().G().PauseRequest = true;
+    porimogu::testing::Rules(*form).G().PauseRequest = true;
     form->Timer1Timer();
     ExpectNoWrites(*player, "the game is paused");
 

@@ -117,7 +117,7 @@ TEST_F(ScalingTest, FactorOneLooksExactlyAsBeforeAfterBeingScaled)
 
 TEST_F(ScalingTest, F11SetsNoFlagOfTheGame)
 {
-    Globals& g = form_->GameRules().G();
+    Globals& g = Rules(*form_).G();
     g.ShiftFlag = true;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_F11, Qt::ShiftModifier);
     QApplication::sendEvent(form_.get(), &press);
@@ -131,7 +131,7 @@ TEST_F(ScalingTest, APressAtFactorTwoPointsAtTheFieldPixelUnderIt)
     EXPECT_EQ(form_->PlayField->FieldPoint(QPointF(201.5, 681.0)), QPoint(100, 340));
     EXPECT_EQ(form_->PlayField->FieldPoint(QPointF(-0.5, 864.0)), QPoint(-1, 432)) << "beyond the field";
     QTest::mousePress(form_->PlayField, Qt::LeftButton, {}, QPoint(1183, 1));
-    EXPECT_EQ(form_->GameRules().Pointer().X, 591);
-    EXPECT_EQ(form_->GameRules().Pointer().Y, 0);
+    EXPECT_EQ(Rules(*form_).Pointer().X, 591);
+    EXPECT_EQ(Rules(*form_).Pointer().Y, 0);
     QTest::mouseRelease(form_->PlayField, Qt::LeftButton, {}, QPoint(1183, 1));
 }

@@ -47,6 +47,8 @@ protected:
     {
         TMainForm::Options o;
         o.startTimers = false;
+    o.makeRules = OpenRules;
+        o.makeRules = OpenRules;
         o.sound = &sound_;
         BoxAnswerer boxes;
         form_ = std::make_unique<TMainForm>(0u, o);
@@ -104,7 +106,7 @@ TEST_F(StartUpTest, AMissingOrUnreadableSheetIsSaidAndTheWindowClosesAtTheFirstT
         ASSERT_EQ(texts.size(), 2);  // the music's complaint first, then the sheet's
         EXPECT_EQ(texts[1], present ? QStringLiteral("game.bmp が よめないので できません")
                                     : QStringLiteral("game.bmp がないので できません"));
-        EXPECT_TRUE(form_->GameRules().G().QuitFlag);
+        EXPECT_TRUE(Rules(*form_).G().QuitFlag);
         EXPECT_FALSE(form_->CloseRequested());
         form_->Timer1Timer();
         EXPECT_TRUE(form_->CloseRequested());
@@ -118,13 +120,13 @@ TEST_F(StartUpTest, MusicThatCannotBeOpenedIsSaidOnceAndThenLeftAlone)
     const QStringList texts = Start();
     EXPECT_EQ(texts, QStringList{QStringLiteral("game.mid は MIDI データではありません.")});
     EXPECT_FALSE(form_->K2->isChecked());
-    EXPECT_FALSE(form_->GameRules().G().MusicFlag);
+    EXPECT_FALSE(Rules(*form_).G().MusicFlag);
 
     BoxAnswerer later;
-    form_->GameRules().G().StartRequest = true;
+    Rules(*form_).G().StartRequest = true;
     form_->Timer1Timer();
-    EXPECT_EQ(form_->GameRules().State(), GameState::Playing);
-    form_->GameRules().G().PauseRequest = true;
+    EXPECT_EQ(Rules(*form_).State(), GameState::Playing);
+    Rules(*form_).G().PauseRequest = true;
     form_->Timer1Timer();
     form_->FormDestroy();
     EXPECT_TRUE(later.texts.isEmpty()) << later.texts.join(QLatin1Char('|')).toStdString();
@@ -158,6 +160,6 @@ TEST_F(StartUpTest, ASheetThatIsNoWholePictureIsUnreadable_ATruncatedOneWasTaken
         const QStringList texts = Start();
         ASSERT_EQ(texts.size(), 2) << c.what;
         EXPECT_EQ(texts[1], QStringLiteral("game.bmp が よめないので できません")) << c.what;
-        EXPECT_TRUE(form_->GameRules().G().QuitFlag) << c.what;
+        EXPECT_TRUE(Rules(*form_).G().QuitFlag) << c.what;
     }
 }

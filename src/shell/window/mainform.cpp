@@ -129,8 +129,8 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     ports.music = options_.music;
     ports.window = this;
     ports.dialogs = this;
-    game_ = std::make_unique<Game>(ports);
-    game_->Rng().SetSeed(seed);
+    game_ = options_.makeRules ? options_.makeRules(ports) : std::make_unique<Game>(ports);
+    game_->SeedRandom(seed);
 
     // Both timers run before FormCreate: ticks that arrive while its message boxes are
     // open meet empty buffers, an empty tile sheet and a zero-filled actor table.
@@ -258,9 +258,7 @@ void TMainForm::PollPads(qint64 nowMs)
 
 void TMainForm::FormCreate()
 {
-    Game& g = *game_;
-    g.G().SetDefaults();
-    g.SetState(GameState::Waiting);
+    game_->FormCreate();
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     CenterOnScreen(this);
@@ -274,16 +272,16 @@ void TMainForm::FormCreate()
         // Said once; the game then plays on in silence with the music item unchecked,
         // so nothing nags later.
         musicOpenFailed_ = true;
-        game_->G().MusicFlag = false;
+        game_->MusicUnavailable();
         K2->setChecked(false);
     }
 
     buffers_.SizeBuffers();
     if (!LoadTileSheet(buffers_.Tiles()))
-        game_->G().QuitFlag = true;
+        game_->RequestQuit();
     buffers_.DrawFloor();
     buffers_.DrawBackground();
-    g.SetupActors();
+    game_->SetupActors();
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 

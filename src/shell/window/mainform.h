@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -40,6 +41,8 @@ public:
         Music* music = nullptr;      // null: the FluidSynth player on game.mid
         // null: the controllers through SDL, polled while the timers run.
         PadReader* pads = nullptr;
+        // null: the rules as they are; tests hand in rules whose state they may set.
+        std::function<std::unique_ptr<Game>(const Ports&)> makeRules;
     };
     TMainForm(std::uint32_t seed, Options options);
     explicit TMainForm(std::uint32_t seed) : TMainForm(seed, Options{}) {}
@@ -78,6 +81,7 @@ public:
     QLabel* QuitHint = nullptr;  // "press again to quit", for a first Escape by controller
     QTimer* PadTimer = nullptr;
 
+    // The rules, for their entry points; their state can be read, not written.
     Game& GameRules() { return *game_; }
     FrameBuffers& Buffers() { return buffers_; }
     TMediaPlayer* MediaPlayer() { return MediaPlayer1.get(); }

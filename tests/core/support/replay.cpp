@@ -184,8 +184,8 @@ Replay& Replay::StartUp()
 {
     if (!started_) {
         started_ = true;
-        game.G().SetDefaults();
-        game.Rng().SetSeed(seed_);
+        game.FormCreate();
+        game.SeedRandom(seed_);
         game.SetupActors();
     }
     return *this;
@@ -270,7 +270,7 @@ ScratchDir::~ScratchDir()
     QDir::setCurrent(previous_);
 }
 
-void ParkItems(Game& game, int x, int y)
+void ParkItems(OpenGame& game, int x, int y)
 {
     for (int i = 1; i < kActorCount; ++i) {
         Actor& a = game.Actors()[static_cast<std::size_t>(i)];

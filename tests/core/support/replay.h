@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "core/game.h"
 #include "core/messages.h"
+#include "opengame.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -174,7 +175,7 @@ public:
     Replay& CountdownEvery(int framePeriods); // 25 frames of 40 ms = 1 s; 0 = never (default)
     Replay& At(int tick, Event e);
     Replay& Press(int tick, std::uint16_t key, unsigned shift = 0);  // down at tick, up at tick + 1
-    Replay& StartUp();                        // SetDefaults and SetupActors; runs once
+    Replay& StartUp();                        // as the main window starts the rules; runs once
 
     void Step();                              // one frame period
     int Run(int periods);                     // returns the periods actually run
@@ -196,7 +197,7 @@ public:
     FakeMusic music{journal};
     FakeWindow window{journal};
     FakeDialogs dialogs{journal};
-    Game game;
+    OpenGame game;
 
     // Called in every period right before its frame tick (not when the frame timer is
     // off): lets a test see the state the tick starts from.
@@ -237,7 +238,7 @@ private:
 };
 
 // Every item visible at (x, y), away from wherever a test puts the player.
-void ParkItems(Game& game, int x = 500, int y = 16);
+void ParkItems(OpenGame& game, int x = 500, int y = 16);
 bool SameActor(const Actor& a, const Actor& b);
 
 } // namespace porimogu::testing

@@ -267,7 +267,7 @@ int MeasureMusic()
 
 class Square : public QWidget {
 public:
-    Square() { setFixedSize(kVisibleWidth, kVisibleHeight); setAttribute(Qt::WA_OpaquePaintEvent); }
+    Square() { setFixedSize(kFieldWidth, kFieldHeight); setAttribute(Qt::WA_OpaquePaintEvent); }
     int step = 0;
 
 protected:

@@ -1,13 +1,12 @@
 // The play field: set-up, movement, eating and the depth-sorted drawing of the ten
 // actors. Every random draw and every step runs in the order the game has always
 // used, so a seed replays a game exactly.
+#include "core/field.h"
 #include "core/game.h"
 
 namespace porimogu {
 
 namespace {
-
-constexpr std::int32_t kMargin = 32;
 
 // Vertical steps of the first half of the wave's 36-tick period.
 constexpr std::array<std::int32_t, 18> kWaveTable = {20, 17, 16, 14, 13, 10, 7, 4, 2,
@@ -30,8 +29,9 @@ void Game::SetupActors()
 {
     for (Actor& a : actors_) {
         a.Visible = 0;
-        a.X = 32 + rng_.RandomBelow(528);
-        a.Y = 32 + rng_.RandomBelow(368);
+        // At least a sprite in from the left and top, and short of the far edges.
+        a.X = kSpriteSize + rng_.RandomBelow(kFieldRight - kSpriteSize);
+        a.Y = kSpriteSize + rng_.RandomBelow(kFieldBottom - kSpriteSize);
         a.BaseImage = 0;
         a.Image = 0;
         a.Size = 2;
@@ -41,13 +41,13 @@ void Game::SetupActors()
         a.Points = 20;
     }
     Actor& p = actors_[0];
-    p.X = 280;
-    p.Y = 200;
+    p.X = kFieldRight / 2;
+    p.Y = kFieldBottom / 2;
     p.Size = 2;
     p.BaseImage = 32;
     p.Image = 32;
-    p.StepX = 12;
-    p.StepY = 12;
+    p.StepX = kPlayerStep;
+    p.StepY = kPlayerStep;
     p.Visible = 1;
     SetupItems();
 }
@@ -193,8 +193,8 @@ void Game::DrawEatMark(std::int32_t tile, std::int32_t actor)
 {
     const Actor& a = actors_[static_cast<std::size_t>(actor)];
     const std::int32_t m = a.Y < 128 ? a.Y + 64 : a.Y;
-    ports_.canvas->DrawTile(tile, a.X + kMargin, m);
-    ports_.canvas->DrawTile(tile + 1, a.X + kMargin + 16, m);
+    ports_.canvas->DrawTile(tile, a.X + kFieldMargin, m);
+    ports_.canvas->DrawTile(tile + 1, a.X + kFieldMargin + 16, m);
 }
 
 void Game::EatItems()
@@ -293,8 +293,8 @@ void Game::DrawSprites()
         const DrawEntry& e = drawList_[static_cast<std::size_t>(i)];
         if (e.Used != 1)
             continue;
-        const int x = e.X + kMargin;
-        const int y = e.Y + kMargin;
+        const int x = e.X + kFieldMargin;
+        const int y = e.Y + kFieldMargin;
         c.DrawTile(e.Image, x, y);
         if (e.Size >= 1)
             c.DrawTile(e.Image + 1, x + 16, y);

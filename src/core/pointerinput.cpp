@@ -6,8 +6,8 @@ namespace porimogu {
 
 namespace {
 
-constexpr std::int32_t kHalfSprite = 16;  // ぽっけ is 32 x 32: his centre is 16 in
-constexpr std::int32_t kHalfStep = 6;     // half of his 12-pixel step
+constexpr std::int32_t kHalfSprite = kSpriteSize / 2;  // his centre, from his top-left corner
+constexpr std::int32_t kHalfStep = kPlayerStep / 2;
 
 } // namespace
 

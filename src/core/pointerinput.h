@@ -4,14 +4,11 @@
 // and ぽっけ's position at that moment into direction flags of the pointer's own, which
 // add to the keys' flags and never change them.
 #include "core/directions.h"
+#include "core/field.h"
 
 #include <cstdint>
 
 namespace porimogu {
-
-// The farthest ぽっけ's top-left corner goes; he stands within 0..560 x 0..400.
-inline constexpr std::int32_t kFieldRight = 560;
-inline constexpr std::int32_t kFieldBottom = 400;
 
 // What the pointer holds: nothing, or the point (X, Y) in play-field pixels. The point
 // may lie anywhere, beyond the field too (a drag that left it).

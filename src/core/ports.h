@@ -8,7 +8,8 @@ namespace porimogu {
 
 enum class GameState : std::uint8_t { Waiting = 0, Playing = 1, Paused = 2, Over = 3 };
 
-// The back buffer (656 x 496, the visible 592 x 432 floor starting at 32, 32).
+// The back buffer (kBufferWidth x kBufferHeight of field.h, the visible floor starting
+// at kFieldMargin, kFieldMargin).
 class Canvas {
 public:
     virtual ~Canvas() = default;

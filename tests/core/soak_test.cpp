@@ -2,6 +2,7 @@
 // that fails now and then — with the rules' invariants checked after every frame tick.
 // PORIMOGU_SOAK_GAMES sets how many games (100 by default; the sanitizer run plays 10000).
 #include "replay.h"
+#include "core/field.h"
 #include "core/scores.h"
 #include "core/topsfile.h"
 
@@ -38,7 +39,7 @@ bool DocumentedMove(S from, S to)
 
 bool Inside(const Actor& a, int top, int bottom)
 {
-    return a.X >= 0 && a.X <= 560 && a.Y >= top && a.Y <= bottom;
+    return a.X >= 0 && a.X <= kFieldRight && a.Y >= top && a.Y <= bottom;
 }
 
 // The draw list holds exactly the visible actors, deepest last, in the used slots at
@@ -146,11 +147,11 @@ private:
     std::string TickFault(Replay& r, bool interrupted)
     {
         const auto& actors = r.game.Actors();
-        if (!Inside(actors[0], 0, 400))
+        if (!Inside(actors[0], 0, kFieldBottom))
             return "the player left the field";
         for (int i = 1; i < kActorCount; ++i) {
             const Actor& a = actors[static_cast<std::size_t>(i)];
-            if (a.Mode == 5 ? !Inside(a, -6, 422) : !Inside(a, 0, 400))
+            if (a.Mode == 5 ? !Inside(a, -6, 422) : !Inside(a, 0, kFieldBottom))
                 return "item " + std::to_string(i) + " left the field";
         }
         if (r.G().Points < 0)

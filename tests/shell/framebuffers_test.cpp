@@ -29,7 +29,7 @@ public:
     }
     void DrawTile(int n, int x, int y) override { tiles_.Draw(back_, n, x, y); }
     void DrawBackground() override { std::memcpy(back_.bits(), background_.constBits(), back_.sizeInBytes()); }
-    void Present() override { front = back_.copy(kVisibleLeft, kVisibleTop, kVisibleWidth, kVisibleHeight); }
+    void Present() override { front = back_.copy(kFieldMargin, kFieldMargin, kFieldWidth, kFieldHeight); }
     QImage front;
 
 private:
@@ -76,7 +76,7 @@ public:
             firstWrongScreen = presents;
     }
 
-    QImage screen{kVisibleWidth, kVisibleHeight, QImage::Format_RGB32};
+    QImage screen{kFieldWidth, kFieldHeight, QImage::Format_RGB32};
     int presents = 0;
     int firstWrongFront = -1;
     int firstWrongScreen = -1;
@@ -171,10 +171,10 @@ TEST_P(FrameIdentityTest, EveryPresentedFrameEqualsTheFullCopy)
 
     // The first frame is shown whole; after it a tick repaints about its sprites only.
     ASSERT_FALSE(canvas.areas.empty());
-    EXPECT_EQ(canvas.areas.front(), kVisibleWidth * kVisibleHeight);
+    EXPECT_EQ(canvas.areas.front(), kFieldWidth * kFieldHeight);
     std::vector<long long> areas(canvas.areas.begin() + 1, canvas.areas.end());
     std::nth_element(areas.begin(), areas.begin() + areas.size() / 2, areas.end());
-    EXPECT_LT(areas[areas.size() / 2], kVisibleWidth * kVisibleHeight / 8);
+    EXPECT_LT(areas[areas.size() / 2], kFieldWidth * kFieldHeight / 8);
 }
 
 INSTANTIATE_TEST_SUITE_P(Courses, FrameIdentityTest,
@@ -187,10 +187,13 @@ TEST(FrameBuffersTest, MarkAllChangedPresentsAndRestoresTheWholeFrame)
 {
     FrameBuffers buffers;
     buffers.SizeBuffers();
+    // The field is 592 x 432 with a margin of 32 on every side.
+    EXPECT_EQ(buffers.Back().size(), QSize(656, 496));
+    EXPECT_EQ(buffers.Background().size(), QSize(656, 496));
     std::vector<QRect> shown;
     buffers.SetPresenter([&](std::span<const QRect> rects) { shown.assign(rects.begin(), rects.end()); });
     buffers.Present();
-    ASSERT_EQ(shown, std::vector<QRect>{QRect(0, 0, kVisibleWidth, kVisibleHeight)});
+    ASSERT_EQ(shown, std::vector<QRect>{QRect(0, 0, kFieldWidth, kFieldHeight)});
 
     shown.clear();
     buffers.Present();
@@ -201,10 +204,10 @@ TEST(FrameBuffersTest, MarkAllChangedPresentsAndRestoresTheWholeFrame)
     buffers.MarkAllChanged();
     buffers.DrawBackground();
     buffers.Present();
-    EXPECT_EQ(shown, std::vector<QRect>{QRect(0, 0, kVisibleWidth, kVisibleHeight)});
+    EXPECT_EQ(shown, std::vector<QRect>{QRect(0, 0, kFieldWidth, kFieldHeight)});
     EXPECT_EQ(buffers.Back(), buffers.Background());
     EXPECT_EQ(buffers.Front().pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(buffers.Front().pixel(kVisibleWidth - 1, kVisibleHeight - 1), qRgb(255, 0, 0));
+    EXPECT_EQ(buffers.Front().pixel(kFieldWidth - 1, kFieldHeight - 1), qRgb(255, 0, 0));
 }
 
 // A tile half in the margin repaints only its visible part, in front-image coordinates.

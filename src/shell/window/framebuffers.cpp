@@ -129,9 +129,9 @@ void FrameBuffers::SizeBuffers()
 
 void FrameBuffers::DrawFloor()
 {
-    for (int i = 0; i < 27; ++i)
-        for (int j = 0; j < 37; ++j)
-            tiles_.Draw(background_, 1, 32 + 16 * j, 32 + 16 * i);
+    for (int i = 0; i < kFieldHeight / kTileSize; ++i)
+        for (int j = 0; j < kFieldWidth / kTileSize; ++j)
+            tiles_.Draw(background_, 1, kFieldMargin + kTileSize * j, kFieldMargin + kTileSize * i);
     // The back buffer no longer matches the floor anywhere.
     drawn_.AddAll();
 }
@@ -164,19 +164,19 @@ void FrameBuffers::Present()
     if (back_.isNull())
         return;
     if (front_.isNull()) {
-        front_ = QImage(kVisibleWidth, kVisibleHeight, QImage::Format_RGB32);
+        front_ = QImage(kFieldWidth, kFieldHeight, QImage::Format_RGB32);
         changed_.AddAll();
     }
     // Runs of cells become rectangles of the front image; a run that continues one of
     // the row above with the same columns makes that rectangle taller.
-    const QRect visible(kVisibleLeft, kVisibleTop, kVisibleWidth, kVisibleHeight);
+    const QRect visible(kFieldMargin, kFieldMargin, kFieldWidth, kFieldHeight);
     int count = 0;
     changed_.ForEachRun([&](const QRect& run) {
         const QRect r = run.intersected(visible);
         if (r.isEmpty())
             return;
-        CopyRect(back_, front_, r, -kVisibleLeft, -kVisibleTop);
-        const QRect shown = r.translated(-kVisibleLeft, -kVisibleTop);
+        CopyRect(back_, front_, r, -kFieldMargin, -kFieldMargin);
+        const QRect shown = r.translated(-kFieldMargin, -kFieldMargin);
         for (int i = count - 1; i >= 0; --i) {
             QRect& above = presentRects_[static_cast<std::size_t>(i)];
             if (above.bottom() + 1 == shown.top() && above.left() == shown.left() && above.width() == shown.width()) {

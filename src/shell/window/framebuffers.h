@@ -1,6 +1,7 @@
 #pragma once
 // The tile sheet and the three frame images behind the play field, and the canvas
 // the rules draw into.
+#include "core/field.h"
 #include "core/ports.h"
 
 #include <QImage>
@@ -14,12 +15,6 @@
 
 namespace porimogu {
 
-inline constexpr int kBufferWidth = 656;
-inline constexpr int kBufferHeight = 496;
-inline constexpr int kVisibleLeft = 32;
-inline constexpr int kVisibleTop = 32;
-inline constexpr int kVisibleWidth = 592;
-inline constexpr int kVisibleHeight = 432;
 inline constexpr int kTileCount = 256;
 inline constexpr int kTileSize = 16;
 
@@ -42,7 +37,7 @@ private:
     bool empty_ = true;
 };
 
-// A set of 16 x 16 cells over a 656 x 496 buffer, one bit each: where something was
+// A set of 16 x 16 cells over a back or background buffer, one bit each: where something was
 // drawn. Read back as horizontal runs of cells, row by row, clipped to the buffer.
 class DirtyCells {
 public:
@@ -87,7 +82,8 @@ private:
 // through Back() or Background() directly must be followed by MarkAllChanged().
 class FrameBuffers : public Canvas {
 public:
-    // The changed parts of the front image, in its own coordinates (0, 0 to 592, 432).
+    // The changed parts of the front image, in its own coordinates (0, 0 to kFieldWidth,
+    // kFieldHeight).
     using Presenter = std::function<void(std::span<const QRect>)>;
 
     QImage& Back() { return back_; }
@@ -95,7 +91,7 @@ public:
     const QImage& Front() const { return front_; }
     TileSheet& Tiles() { return tiles_; }
 
-    void SizeBuffers();          // both 656 x 496, white
+    void SizeBuffers();          // both kBufferWidth x kBufferHeight, white
     void DrawFloor();            // 37 x 27 floor tiles into the background buffer
     void SetPresenter(Presenter presenter) { presenter_ = std::move(presenter); }
     // The next restore and present copy the whole buffers.

@@ -17,7 +17,7 @@ TPlayField::TPlayField(const FrameBuffers& buffers, QWidget* parent) : QWidget(p
     setObjectName(QStringLiteral("PlayField"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    setFixedSize(kVisibleWidth, kVisibleHeight);
+    setFixedSize(kFieldWidth, kFieldHeight);
     setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
@@ -26,7 +26,7 @@ void TPlayField::SetScale(int factor)
     if (factor < 1 || factor == scale_)
         return;
     scale_ = factor;
-    setFixedSize(kVisibleWidth * factor, kVisibleHeight * factor);
+    setFixedSize(kFieldWidth * factor, kFieldHeight * factor);
     update();
 }
 

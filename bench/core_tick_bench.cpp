@@ -3,14 +3,15 @@
 // the rules must allocate nothing once the game runs.
 #include "countingnew.h"
 #include "core/game.h"
-#include "opengame.h"
-#include "nullports.h"
+#include "fakes/opengame.h"
+#include "fakes/ports.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace porimogu;
+using namespace porimogu::testing;
 
 void BM_FrameTick(benchmark::State& state)
 {

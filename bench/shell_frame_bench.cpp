@@ -6,14 +6,15 @@
 #include "countingnew.h"
 #include "window/framebuffers.h"
 #include "core/game.h"
-#include "opengame.h"
-#include "nullports.h"
+#include "fakes/opengame.h"
+#include "fakes/ports.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace porimogu;
+using namespace porimogu::testing;
 
 QImage BenchSheet()
 {

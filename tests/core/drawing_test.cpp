@@ -1,5 +1,5 @@
 // Depth-sorted drawing: who covers whom, which tiles land where.
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <gtest/gtest.h>
 

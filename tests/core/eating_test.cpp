@@ -1,5 +1,5 @@
 // Eating: contact, points, the ghost's penalty, marks, beeps and the clear bonus.
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Whole games, start to end of recording, replayed from a seed and a script.
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <gtest/gtest.h>
 

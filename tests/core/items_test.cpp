@@ -1,5 +1,5 @@
 // Item movement: the wave path, bouncing, the frame flip, respawn and the pause.
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The player's walk: keys, facing, borders, the Shift pose and the eat pose.
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and the way back to waiting when any of it fails.
 #include "core/datetext.h"
 #include "core/game.h"
-#include "opengame.h"
+#include "fakes/opengame.h"
 #include "scorefiles.h"
 
 #include <functional>

@@ -1,5 +1,5 @@
 // Start-up and per-game set-up of the actor table: which draw goes where.
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Whole games played at random — keys, menu commands, speed changes and a music player
 // that fails now and then — with the rules' invariants checked after every frame tick.
 // PORIMOGU_SOAK_GAMES sets how many games (100 by default; the sanitizer run plays 10000).
-#include "replay.h"
 #include "core/field.h"
+#include "fakes/replay.h"
 #include "core/scores.h"
 #include "core/topsfile.h"
 

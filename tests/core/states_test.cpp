@@ -1,6 +1,6 @@
 // The game states, the requests that move between them, the countdown, the keys and
 // the status bar, each through whole frame ticks.
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <gtest/gtest.h>
 

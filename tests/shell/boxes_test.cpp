@@ -1,5 +1,6 @@
 // The typed and plain message dialogs, the input box and the error box.
 #include "dialogs/errorguard.h"
+#include "fakes/boxanswerer.h"
 #include "dialogs/inputbox.h"
 #include "dialogs/messagebox.h"
 #include "platform/title.h"
@@ -24,10 +25,11 @@ void PrintTo(const QRect& r, std::ostream* os)
 {
     *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
 }
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace porimogu {
 namespace {
+
+using testing::Type;
 
 // Acts on the modal dialog the next call opens, once its event loop runs. The action must
 // close it; a dialog left open fails the test and is closed, so nothing hangs.
@@ -45,17 +47,6 @@ void WhenModal(std::function<void(QWidget*)> action)
             qobject_cast<QDialog*>(w.data())->done(-1);
         }
     });
-}
-
-// Types text as a keyboard or input method delivers it: one key event per character.
-void Type(QWidget* w, const QString& text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text.mid(i, n));
-        QApplication::sendEvent(w, &press);
-        i += n - 1;
-    }
 }
 
 QPushButton* Button(QWidget* dialog, const char* name)

@@ -3,7 +3,7 @@
 // tick; every presented frame, and the screen that repaints only the handed-over
 // parts, must equal the reference's pixel for pixel.
 #include "window/framebuffers.h"
-#include "replay.h"
+#include "fakes/replay.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // Controllers drive the game's flags through SDL's virtual joysticks: a pad SDL knows
 // as a game controller, a plain joystick it does not, plugging in and out, the window
 // losing the keyboard, and the second press that quits.
-#include "appfakes.h"
+#include "fakes/shellfakes.h"
 #include "input/gamepads.h"
 #include "window/mainform.h"
 #include "dialogs/topdlg.h"

@@ -1,9 +1,9 @@
 // The game in the desktop's language: a finished translation for every text, English
 // texts that fit their places, and the main window speaking English only when asked.
 #include "dialogs/aboutbox.h"
-#include "appfakes.h"
-#include "boxanswerer.h"
 #include "dialogs/formutil.h"
+#include "fakes/shellfakes.h"
+#include "fakes/boxanswerer.h"
 #include "dialogs/helpbox.h"
 #include "platform/language.h"
 #include "window/mainform.h"

@@ -1,7 +1,7 @@
 // The main window around the rules: key mapping, geometry, and what a frame shows.
-#include "appfakes.h"
 #include "core/messages.h"
 #include "dialogs/centring.h"
+#include "fakes/shellfakes.h"
 #include "window/framebuffers.h"
 #include "input/keys.h"
 #include "window/mainform.h"

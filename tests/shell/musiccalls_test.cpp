@@ -1,8 +1,8 @@
 // What the player hears about from the window when game.mid is missing: the not-open
 // error at every new game, pause and resume while the music item is checked, and no
 // request at all while it is not.
-#include "appfakes.h"
-#include "boxanswerer.h"
+#include "fakes/shellfakes.h"
+#include "fakes/boxanswerer.h"
 #include "window/mainform.h"
 #include "window/statuspanel.h"
 

@@ -1,8 +1,8 @@
 // The music reaches a real sound server (a private PulseAudio with a null sink) only
 // while it plays: nothing is rendered or sent while the game waits, is paused, or after
 // a stop or rewind. Counts the output's writes; nothing here is timed.
-#include "appfakes.h"
-#include "boxanswerer.h"
+#include "fakes/shellfakes.h"
+#include "fakes/boxanswerer.h"
 #include "window/mainform.h"
 #include "core/errors.h"
 #include "audio/mediaplayer.h"

@@ -1,7 +1,7 @@
 // The client area shown larger in full screen: the whole factor chosen, the play field
 // in hard pixel steps, the status bar laid out larger with its gauge's pixels doubled,
 // and everything exactly as before at factor 1.
-#include "appfakes.h"
+#include "fakes/shellfakes.h"
 #include "window/gauge.h"
 #include "window/mainform.h"
 #include "window/statuspanel.h"

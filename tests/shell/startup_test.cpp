@@ -1,17 +1,20 @@
-// Start-up with files that are missing or cannot be used: the right message once, and
-// a game that either ends at its first tick or plays on in silence.
-#include "appfakes.h"
-#include "boxanswerer.h"
+// Start-up with the game's files as a player may have them: the right message once, and
+// a game that either ends at its first tick or plays on, in silence when it must.
+#include "fakes/boxanswerer.h"
+#include "fakes/gamefiles.h"
+#include "fakes/shellfakes.h"
 #include "platform/commandline.h"
 #include "window/mainform.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,45 +23,6 @@ using namespace porimogu;
 using namespace porimogu::testing;
 
 namespace {
-
-class StartUpTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.IsValid());
-    }
-    void TearDown() override
-    {
-        form_.reset();
-    }
-    static void Write(const char* name, const QByteArray& bytes)
-    {
-        QFile f(QString::fromLatin1(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static void WriteSheet()
-    {
-        QImage sheet(256, 256, QImage::Format_RGB32);
-        sheet.fill(QColor(10, 200, 10));
-        ASSERT_TRUE(sheet.save(QStringLiteral("game.bmp"), "BMP"));
-    }
-    QStringList Start()
-    {
-        TMainForm::Options o;
-        o.startTimers = false;
-    o.makeRules = OpenRules;
-        o.makeRules = OpenRules;
-        o.sound = &sound_;
-        BoxAnswerer boxes;
-        form_ = std::make_unique<TMainForm>(0u, o);
-        return boxes.texts;
-    }
-
-    ScratchDir dir_;
-    NullSound sound_;
-    std::unique_ptr<TMainForm> form_;
-};
 
 // The command line: help wins wherever it stands (before a lone "--"), then the
 // version; the launcher's error is only ever the whole command line.
@@ -93,73 +57,155 @@ TEST(CommandLine, HelpAndVersionAreAnsweredWhereverTheyStand)
     EXPECT_TRUE(VersionText().startsWith(QStringLiteral("porimogu 2.")));
 }
 
+void Write(const char* name, const QByteArray& bytes)
+{
+    QFile f(QString::fromLatin1(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray Encoded(const QImage& image, const char* format = "BMP")
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+const QString kNoSheet = QStringLiteral("game.bmp がないので できません");
+const QString kBadSheet = QStringLiteral("game.bmp が よめないので できません");
+const QString kNotMidi = QStringLiteral("game.mid は MIDI データではありません.");
+const QString kBrokenMidi = QStringLiteral("game.mid の MIDI データが こわれています.");
+const QString kUnsupportedMidi = QStringLiteral("game.mid の MIDI データの形式には 対応していません.");
+const QString kUnreadableMidi = QStringLiteral("game.mid が よめません.");
+
+// A game.mid of the given header fields, each track only its end.
+QByteArray Midi(int format, int tracks, int division)
+{
+    QByteArray bytes("MThd\0\0\0\6", 8);
+    for (int v : {format, tracks, division}) {
+        bytes += char(v >> 8);
+        bytes += char(v & 0xFF);
+    }
+    for (int i = 0; i < tracks; ++i)
+        bytes += QByteArray("MTrk\0\0\0\4\0\xff\x2f\0", 12);
+    return bytes;
+}
+
+struct StartRow {
+    const char* what;
+    std::function<void()> make = {};  // in a folder that holds a good game.bmp and an empty game.mid
+    QStringList said = {};            // every box, from start-up through a new game's first tick
+    bool ends = false;                // the window closes at its first tick
+    bool music = false;               // the real music player (else a quiet one, game.mid unopened)
+    bool silent = false;              // the music item is unchecked once the file is said
+    bool unchecked = false;           // the player unchecks the music item before the game
+    bool asPlayer = false;            // made while the permission bits bind the test
+};
+
 } // namespace
 
-TEST_F(StartUpTest, AMissingOrUnreadableSheetIsSaidAndTheWindowClosesAtTheFirstTick)
+// One start of the window per row: what it says, then either its end at the first tick
+// or a game that starts on Enter and plays.
+TEST(StartUp, EachFileAPlayerMayHaveIsSaidOnceAndTheGameEndsOrPlaysOn)
 {
-    Write("game.mid", "not music");
-    for (const bool present : {false, true}) {
-        QFile::remove(QStringLiteral("game.bmp"));
-        if (present)
-            Write("game.bmp", "BM this is no picture");
-        const QStringList texts = Start();
-        ASSERT_EQ(texts.size(), 2);  // the music's complaint first, then the sheet's
-        EXPECT_EQ(texts[1], present ? QStringLiteral("game.bmp が よめないので できません")
-                                    : QStringLiteral("game.bmp がないので できません"));
-        EXPECT_TRUE(Rules(*form_).G().QuitFlag);
-        EXPECT_FALSE(form_->CloseRequested());
-        form_->Timer1Timer();
-        EXPECT_TRUE(form_->CloseRequested());
-    }
-}
-
-TEST_F(StartUpTest, MusicThatCannotBeOpenedIsSaidOnceAndThenLeftAlone)
-{
-    WriteSheet();
-    Write("game.mid", "This is a text file, not a MIDI file.\n");
-    const QStringList texts = Start();
-    EXPECT_EQ(texts, QStringList{QStringLiteral("game.mid は MIDI データではありません.")});
-    EXPECT_FALSE(form_->K2->isChecked());
-    EXPECT_FALSE(Rules(*form_).G().MusicFlag);
-
-    BoxAnswerer later;
-    Rules(*form_).G().StartRequest = true;
-    form_->Timer1Timer();
-    EXPECT_EQ(Rules(*form_).State(), GameState::Playing);
-    Rules(*form_).G().PauseRequest = true;
-    form_->Timer1Timer();
-    form_->FormDestroy();
-    EXPECT_TRUE(later.texts.isEmpty()) << later.texts.join(QLatin1Char('|')).toStdString();
-}
-
-TEST_F(StartUpTest, ASheetThatIsNoWholePictureIsUnreadable_ATruncatedOneWasTakenAndAFifoHungStartUp)
-{
-    Write("game.mid", "not music");
-    QByteArray whole;
-    QBuffer buffer(&whole);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(SyntheticSheet().save(&buffer, "BMP"));
-    QByteArray lying = whole;
+    QByteArray lying = Encoded(SyntheticSheet());
     for (int field : {18, 22})  // width and height: 100000 each
         lying.replace(field, 4, QByteArray("\xA0\x86\x01\x00", 4));
-    struct Case {
-        const char* what;
-        std::function<void()> make;
+    const auto sheet = [](QByteArray bytes) { return [bytes] { Write("game.bmp", bytes); }; };
+    const auto tune = [](QByteArray bytes) { return [bytes] { Write("game.mid", bytes); }; };
+    const auto replace = [](const char* name, std::function<void()> make) {
+        return [name, make] { ::unlink(name); make(); };
     };
-    const Case cases[] = {
-        {"truncated", [&] { Write("game.bmp", whole.left(whole.size() - 4000)); }},
-        {"100000 x 100000", [&] { Write("game.bmp", lying); }},
-        {"a FIFO", [] { ASSERT_EQ(::mkfifo("game.bmp", 0644), 0); }},
-        {"a directory", [] { ASSERT_TRUE(QDir().mkdir("game.bmp")); }},
-        {"a dangling link", [] { ASSERT_EQ(::symlink("nowhere.bmp", "game.bmp"), 0); }},
+    const StartRow rows[] = {
+        {.what = "game.bmp missing", .make = [] { ::unlink("game.bmp"); }, .said = {kNoSheet}, .ends = true},
+        {.what = "game.bmp missing, game.mid no music: the music is said first",
+         .make = [] { ::unlink("game.bmp"); Write("game.mid", "not music"); }, .said = {kNotMidi, kNoSheet},
+         .ends = true, .music = true},
+        {.what = "game.bmp empty", .make = sheet({}), .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp text", .make = sheet("not a picture\n"), .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp truncated", .make = sheet(Encoded(SyntheticSheet()).left(100000)), .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp a FIFO", .make = replace("game.bmp", [] { ASSERT_EQ(::mkfifo("game.bmp", 0644), 0); }),
+         .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp a directory", .make = replace("game.bmp", [] { ASSERT_TRUE(QDir().mkdir("game.bmp")); }),
+         .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp a dangling link", .make = replace("game.bmp", [] { ASSERT_EQ(::symlink("gone.bmp", "game.bmp"), 0); }),
+         .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp unreadable", .make = [] { ::chmod("game.bmp", 0); }, .said = {kBadSheet}, .ends = true, .asPlayer = true},
+        {.what = "game.bmp claims 100000 x 100000", .make = sheet(lying), .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp a PNG renamed", .make = sheet(Encoded(SyntheticSheet(), "PNG")), .said = {kBadSheet}, .ends = true},
+        {.what = "game.bmp 1 bit", .make = sheet(BitmapFile(256, 256, 1))},
+        {.what = "game.bmp 4 bits", .make = sheet(BitmapFile(256, 256, 4))},
+        {.what = "game.bmp 8 bits", .make = sheet(BitmapFile(256, 256, 8))},
+        {.what = "game.bmp 8 bits RLE", .make = sheet(BitmapFile(256, 256, 8, 1))},
+        {.what = "game.bmp 24 bits", .make = sheet(BitmapFile(256, 256, 24))},
+        {.what = "game.bmp 32 bits with colour masks", .make = sheet(BitmapFile(256, 256, 32, 3))},
+        {.what = "game.bmp 1 x 1", .make = sheet(BitmapFile(1, 1, 24))},
+        {.what = "game.bmp 16 x 16", .make = sheet(BitmapFile(16, 16, 24))},
+        {.what = "game.bmp 4096 x 4096", .make = sheet(BitmapFile(4096, 4096, 24))},
+        {.what = "game.mid missing, music checked", .make = [] { ::unlink("game.mid"); },
+         .said = {QStringLiteral("音楽データが ありません"), QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません.")}, .music = true},
+        {.what = "game.mid missing, music unchecked", .make = [] { ::unlink("game.mid"); },
+         .said = {QStringLiteral("音楽データが ありません")}, .music = true, .unchecked = true},
+        {.what = "game.mid empty", .make = tune({}), .said = {kNotMidi}, .music = true, .silent = true},
+        {.what = "game.mid text", .make = tune("not music\n"), .said = {kNotMidi}, .music = true, .silent = true},
+        {.what = "game.mid truncated", .make = tune(Midi(0, 1, 96).left(20)), .said = {kBrokenMidi}, .music = true, .silent = true},
+        {.what = "game.mid a directory", .make = replace("game.mid", [] { ASSERT_TRUE(QDir().mkdir("game.mid")); }),
+         .said = {kUnreadableMidi}, .music = true, .silent = true},
+        {.what = "game.mid unreadable", .make = [] { Write("game.mid", Midi(0, 1, 96)); ::chmod("game.mid", 0); },
+         .said = {kUnreadableMidi}, .music = true, .silent = true, .asPlayer = true},
+        {.what = "game.mid with 1,000 tracks", .make = tune(Midi(1, 1000, 96)), .said = {kUnsupportedMidi}, .music = true, .silent = true},
+        {.what = "game.mid zero division", .make = tune(Midi(0, 1, 0)), .said = {kBrokenMidi}, .music = true, .silent = true},
     };
-    for (const Case& c : cases) {
-        ::unlink("game.bmp");
-        ::rmdir("game.bmp");
-        c.make();
-        const QStringList texts = Start();
-        ASSERT_EQ(texts.size(), 2) << c.what;
-        EXPECT_EQ(texts[1], QStringLiteral("game.bmp が よめないので できません")) << c.what;
-        EXPECT_TRUE(Rules(*form_).G().QuitFlag) << c.what;
+    for (const StartRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        ScratchDir dir;
+        ::chmod(QFile::encodeName(dir.Path()).constData(), 0755);  // open to nobody
+        Write("game.bmp", Encoded(SyntheticSheet()));
+        Write("game.mid", {});
+        row.make();
+        NullSound sound;
+        NullMusic quiet;
+        TMainForm::Options o;
+        o.startTimers = false;
+        o.sound = &sound;
+        o.openMusic = row.music;
+        o.music = row.music ? nullptr : &quiet;
+        BoxAnswerer boxes;
+        std::unique_ptr<TMainForm> form;
+        {
+            std::optional<AsNobody> player;
+            if (row.asPlayer && !player.emplace().Binds()) {
+                std::cout << "skipped: " << row.what << " (the test cannot take on another user)\n";
+                continue;
+            }
+            form = std::make_unique<TMainForm>(0u, o);
+        }
+        if (row.ends) {
+            EXPECT_EQ(boxes.texts, row.said);
+            EXPECT_FALSE(form->CloseRequested());
+            form->Timer1Timer();
+            EXPECT_TRUE(form->CloseRequested());
+            continue;
+        }
+        EXPECT_EQ(form->K2->isChecked(), !row.silent);
+        if (row.unchecked)
+            form->K2->trigger();
+        QTest::keyPress(form.get(), Qt::Key_Return);
+        form->Timer1Timer();
+        QTest::keyRelease(form.get(), Qt::Key_Return);
+        EXPECT_EQ(form->GameRules().State(), GameState::Playing);
+        // A failed request is said once its tick has returned.
+        (void)QTest::qWaitFor([&] { return boxes.texts.size() >= row.said.size(); }, 2000);
+        QTest::qWait(20);
+        EXPECT_EQ(boxes.texts, row.said);
+        if (row.silent) {  // and nothing more, to the end
+            form->K1->trigger();
+            form->Timer1Timer();
+            form->FormDestroy();
+            QTest::qWait(20);
+            EXPECT_EQ(boxes.texts, row.said);
+        }
     }
 }

@@ -1,8 +1,8 @@
 // The top-list dialog: what its grid shows, what OK and Clear write, and how it opens
 // and closes.
 #include "../core/scorefiles.h"
-#include "boxanswerer.h"
 #include "dialogs/centring.h"
+#include "fakes/boxanswerer.h"
 #include "dialogs/formutil.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/topdlg.h"
@@ -19,6 +19,7 @@
 
 using namespace porimogu;
 using namespace porimogu::scorefiles;
+using namespace porimogu::testing;
 
 namespace {
 

@@ -1,17 +1,17 @@
 #pragma once
 // What the shell's tests share: a tile sheet whose every tile is a colour of its own,
-// ports that stay quiet or keep a record, a scratch working directory, and a main
-// window that opens no device and runs no timer.
+// the game's files in a scratch folder, and a main window that opens no device and runs
+// no timer. The ports' fakes are those of fakes/ports.h.
+#include "fakes/opengame.h"
+#include "fakes/ports.h"
+#include "fakes/scratchdir.h"
 #include "window/mainform.h"
-#include "core/ports.h"
-#include "opengame.h"
 
 #include <QColor>
-#include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QStringList>
-#include <QTemporaryDir>
+
+#include <memory>
 
 namespace porimogu::testing {
 
@@ -27,40 +27,6 @@ inline QImage SyntheticSheet()
                 sheet.setPixelColor(16 * (n % 16) + x, 16 * (n / 16) + y, TileColour(n));
     return sheet;
 }
-
-struct NullSound : Sound {
-    void Play(Beep) override {}
-};
-
-struct NullMusic : Music {
-    void RewindMedia() override {}
-    void PlayMedia() override {}
-    void PauseMedia() override {}
-    void StopMedia() override {}
-};
-
-// Every request the game makes of the media player, in order.
-struct RecordingMusic : Music {
-    void RewindMedia() override { calls << QStringLiteral("Rewind"); }
-    void PlayMedia() override { calls << QStringLiteral("Play"); }
-    void PauseMedia() override { calls << QStringLiteral("Pause"); }
-    void StopMedia() override { calls << QStringLiteral("Stop"); }
-    QStringList calls;
-};
-
-// A fresh, empty working directory for as long as it lives; the old one comes back.
-class ScratchDir {
-public:
-    ScratchDir() : old_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~ScratchDir() { QDir::setCurrent(old_); }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    bool IsValid() const { return dir_.isValid(); }
-
-private:
-    QTemporaryDir dir_;
-    QString old_;
-};
 
 // game.bmp (the synthetic sheet) and an empty game.mid in the working directory, so that
 // a main window starts without a message box. False when either cannot be written.

@@ -133,7 +133,8 @@ TEST_F(PlayerTest, ShiftShowsThePoseStandingButNotWalking)
     }
 }
 
-TEST_F(PlayerTest, KeysHeldWhenTheWindowLosesTheKeyboardAreLetGo_HeWalkedOnForever)
+// He once walked on forever.
+TEST_F(PlayerTest, KeysHeldWhenTheWindowLosesTheKeyboardAreLetGo)
 {
     r.game.SetState(GameState::Playing);
     Hold({vk::Right, vk::Up});

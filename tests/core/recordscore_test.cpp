@@ -205,7 +205,8 @@ TEST_F(RecordScore, NamesOfOneTo21ShiftJisBytesAreTakenOthersGiveTheRememberedOn
     }
 }
 
-TEST_F(RecordScore, RanksAndDropsByTheSortedOrder_AnUnsortedFileLostATopTenScore)
+// An unsorted file once lost a top-ten score.
+TEST_F(RecordScore, RanksAndDropsByTheSortedOrderWhateverTheFilesOrder)
 {
     // Appended order, as the top list's close box leaves it: sorted, the tenth place
     // shown holds 350 and the line below it 250.
@@ -305,7 +306,8 @@ TEST_F(RecordScore, ABrokenFileOrPlayerIsReportedAndTheGameStillReturnsToWaiting
     ExpectWaitingWithTimerOn();
 }
 
-TEST_F(RecordScore, AnyFailureWhateverIsSaidAndTheGameWaitsAgain_OutOfMemoryLeftItStandingStill)
+// Running out of memory once left the game standing still.
+TEST_F(RecordScore, AnyFailureWhateverIsSaidAndTheGameWaitsAgain)
 {
     struct Case {
         const char* where;
@@ -335,7 +337,8 @@ TEST_F(RecordScore, AnyFailureWhateverIsSaidAndTheGameWaitsAgain_OutOfMemoryLeft
     }
 }
 
-TEST_F(RecordScore, AMusicStopThatFailsIsSaidAndTheScoreIsStillRecorded_MissingMusicLostTheScore)
+// Missing music once lost the score.
+TEST_F(RecordScore, AMusicStopThatFailsIsSaidAndTheScoreIsStillRecorded)
 {
     WriteDefaults();
     shell_.failStop = true;

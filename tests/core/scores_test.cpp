@@ -177,7 +177,8 @@ TEST(ScoreOrder, LinesThatCompareEqualEndInTheQuicksortsOrder)
     EXPECT_EQ(one.Lines(), QList<QByteArray>{"z"});
 }
 
-TEST(ScoreOrder, ACraftedFileOfThousandsOfLinesSortsOnASmallStack_RecursionOverflowedIt)
+// The recursion once overflowed the stack.
+TEST(ScoreOrder, ACraftedFileOfThousandsOfLinesSortsOnASmallStack)
 {
     // 6000 lines needed 6000 nested calls: far more than 128 KB of stack holds.
     QList<QByteArray> lines = EveryPivotTheLargest(6000);

@@ -66,7 +66,8 @@ TEST_F(FileKinds, OnlyRegularFilesUpToTheCapAreRead)
     }
 }
 
-TEST_F(FileKinds, AScoreFileThatIsNoFileOrTooLargeIsRefusedAndLeftAsItIs_AFifoHungTheGame)
+// A FIFO once held the game.
+TEST_F(FileKinds, AScoreFileThatIsNoFileOrTooLargeIsRefusedAndLeftAsItIs)
 {
     ScoreList list;
     FillDefaults(list);

@@ -92,7 +92,8 @@ TEST_F(MusicCallsTest, UncheckedMusicMakesNoRequestForAWholeGame)
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(QLatin1Char('|')).toStdString();
 }
 
-TEST_F(MusicCallsTest, TheFieldGoesOnBehindTheBoxOfAFailedStart_ItFroze)
+// Once the frame timer stood still while this box was open.
+TEST_F(MusicCallsTest, TicksGoOnBehindTheErrorBoxOfAFailedStart)
 {
     // The real timers this time: Enter starts a game, whose music request fails inside
     // the frame tick; while that box is open the frame ticks must keep coming.

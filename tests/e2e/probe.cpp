@@ -13,10 +13,6 @@
 //                                          not of one colour, the floor tiles, the aqua pixels
 //   probe floorshare SHOT.png game.bmp X,Y,W,H -> per cent of the pixels of that rectangle
 //                                          that have a colour of the floor tile
-//   probe clip TEXT                     -> owns the clipboard with TEXT until killed, for
-//                                          pasting; prints "ready" once it does
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
 #include <cstdio>
@@ -171,13 +167,6 @@ int FloorShare(const QImage& shot, const QImage& tile, const QRect& r)
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "clip") == 0) {
-        QGuiApplication app(argc, argv);
-        QGuiApplication::clipboard()->setText(QString::fromUtf8(argv[2]));
-        std::puts("ready");
-        std::fflush(stdout);
-        return app.exec();
-    }
     if (argc < 5)
         return 2;
     const QImage shot = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);

@@ -3,7 +3,8 @@
 #include "core/datetext.h"
 #include "core/game.h"
 #include "fakes/opengame.h"
-#include "scorefiles.h"
+#include "fakes/ports.h"
+#include "fakes/scorefiles.h"
 
 #include <functional>
 #include <new>
@@ -14,68 +15,20 @@
 
 using namespace porimogu;
 using namespace porimogu::scorefiles;
+using namespace porimogu::testing;
 
 namespace {
 
-using Log = std::vector<std::string>;
+using Log = Journal;
 
 // The window, the music player and the dialogs as RecordScore sees them; every call
 // goes into one log in order.
-class FakeShell final : public Window, public Music, public Dialogs {
-public:
-    void SetFrameTimerEnabled(bool enabled) override
-    {
-        log.push_back(enabled ? "timer on" : "timer off");
-        timerOn = enabled;
-    }
-    void CloseMainWindow() override { log.push_back("close"); }
-    void RewindMedia() override { log.push_back("rewind"); }
-    void PlayMedia() override { log.push_back("play"); }
-    void PauseMedia() override { log.push_back("pause"); }
-    void StopMedia() override
-    {
-        log.push_back("stop");
-        if (failStop)
-            throw EMCIDeviceError(QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません"));
-    }
-    QString PromptForText(const QString& caption, const QString& prompt, const QString& defaultText) override
-    {
-        log.push_back("prompt");
-        asked = {caption, prompt, defaultText};
-        if (onPrompt)
-            onPrompt();
-        return answer.value_or(defaultText);  // no answer: the player cancelled
-    }
-    void ShowTopList() override
-    {
-        log.push_back("toplist");
-        fileAtTopList = ReadAll("Tops.dat");
-        if (onTopList)
-            onTopList();
-    }
-    void ShowError(const QString& message) override
-    {
-        log.push_back("error");
-        errors.push_back(message);
-    }
-    bool Confirm(const QString& question) override
-    {
-        log.push_back("confirm");
-        questions.push_back(question);
-        return yes;
-    }
-
+struct Shell {
     Log log;
-    bool timerOn = true;
-    bool failStop = false;
-    std::optional<QString> answer;
-    std::function<void()> onPrompt;
-    std::function<void()> onTopList;
-    QStringList asked;  // caption, prompt, default text of the last prompt
-    QByteArray fileAtTopList;
-    std::vector<QString> errors;
-    std::vector<QString> questions;
-    bool yes = false;  // the answer to every question
+    FakeWindow window{log};
+    FakeMusic music{log};
+    FakeDialogs dialogs{log};
+    Ports PortsOf() { return Ports{nullptr, nullptr, nullptr, &music, &window, &dialogs}; }
 };
 
 class RecordScore : public InScratchDir {
@@ -109,13 +62,14 @@ protected:
         EXPECT_EQ(game_.G().TimeLeft, 81);
         EXPECT_EQ(game_.G().Points, 0);
         EXPECT_EQ(game_.G().WaitCount, 5);
-        EXPECT_TRUE(shell_.timerOn);
+        EXPECT_TRUE(shell_.window.frameTimerOn);
     }
 
     QDate today_{1997, 11, 21};
-    FakeShell shell_;
+    Shell shell_;
     Log& log_ = shell_.log;
-    porimogu::testing::OpenGame game_{Ports{nullptr, nullptr, nullptr, &shell_, &shell_, &shell_}};
+    FakeDialogs& dialogs_ = shell_.dialogs;
+    OpenGame game_{shell_.PortsOf()};
 };
 
 } // namespace
@@ -139,21 +93,23 @@ TEST_F(RecordScore, OnlyMorePointsThanTheSecondLineQualify)
     EXPECT_EQ(log_, (Log{"timer off", "stop", "toplist", "timer on"}));
     EXPECT_EQ(ReadAll("Tops.dat"), FileOf(DefaultScoreLines()));
 
+    QByteArray fileAtTopList;
+    dialogs_.onTopList = [&] { fileAtTopList = ReadAll("Tops.dat"); };
     EndGame(101);
     EXPECT_EQ(log_, (Log{"timer off", "stop", "prompt", "toplist", "timer on"}));
-    EXPECT_EQ(shell_.asked, (QStringList{"EnterName", "なまえをいれよう", "ぽっけ"}));
+    EXPECT_EQ(dialogs_.asked, (QStringList{"EnterName", "なまえをいれよう", "ぽっけ"}));
     QList<QByteArray> expected = DefaultScoreLines().mid(1);
     expected.append("00101,97/11/21," + Sjis("ぽっけ"));
     EXPECT_EQ(ReadAll("Tops.dat"), FileOf(expected));
-    EXPECT_EQ(shell_.fileAtTopList, FileOf(expected));  // written before the top list opens
+    EXPECT_EQ(fileAtTopList, FileOf(expected));  // written before the top list opens
     ExpectWaitingWithTimerOn();
 }
 
 TEST_F(RecordScore, TheLineIsPointsDateOfNowAndName)
 {
     WriteDefaults();
-    shell_.answer = QStringLiteral("abc");
-    shell_.onPrompt = [this] { today_ = QDate(1997, 11, 22); };  // midnight while typing
+    dialogs_.promptAnswer = QStringLiteral("abc");
+    dialogs_.onPrompt = [this] { today_ = QDate(1997, 11, 22); };  // midnight while typing
     EndGame(1234);
     EXPECT_EQ(Lines().last(), QByteArray("01234,97/11/22,abc"));
     EXPECT_EQ(game_.G().PlayerName, QByteArray("abc"));
@@ -165,13 +121,13 @@ TEST_F(RecordScore, CancelRecordsTheRememberedName)
     EndGame(500);  // cancelled
     EXPECT_EQ(Lines().last(), "00500,97/11/21," + Sjis("ぽっけ"));
 
-    shell_.answer = QStringLiteral("みき");
+    dialogs_.promptAnswer = QStringLiteral("みき");
     EndGame(600);
     EXPECT_EQ(Lines().last(), "00600,97/11/21," + Sjis("みき"));
 
-    shell_.answer.reset();
+    dialogs_.promptAnswer.reset();
     EndGame(700);
-    EXPECT_EQ(shell_.asked.value(2), QStringLiteral("みき"));
+    EXPECT_EQ(dialogs_.asked.value(2), QStringLiteral("みき"));
     EXPECT_EQ(Lines().last(), "00700,97/11/21," + Sjis("みき"));
     EXPECT_EQ(Lines().size(), 11);
 }
@@ -197,7 +153,7 @@ TEST_F(RecordScore, NamesOfOneTo21ShiftJisBytesAreTakenOthersGiveTheRememberedOn
     for (const Case& c : cases) {
         WriteDefaults();
         game_.G().PlayerName = Sjis("ぽっけ");
-        shell_.answer = c.typed;
+        dialogs_.promptAnswer = c.typed;
         EndGame(2000);
         const QByteArray stored = Lines().last().mid(15);
         EXPECT_EQ(stored, c.accepted ? ToShiftJis(c.typed).value() : Sjis("ぽっけ")) << c.typed.toStdString();
@@ -218,7 +174,7 @@ TEST_F(RecordScore, RanksAndDropsByTheSortedOrderWhateverTheFilesOrder)
     EXPECT_EQ(ReadAll("Tops.dat"), FileOf(stored));
     EXPECT_EQ(log_, (Log{"timer off", "stop", "toplist", "timer on"}));
 
-    shell_.answer = QStringLiteral("abc");
+    dialogs_.promptAnswer = QStringLiteral("abc");
     EndGame(420);  // beats the tenth place: once refused against the stored 430
     QList<QByteArray> expected;
     for (int points : {350, 400, 430, 500, 600, 700, 800, 900, 1000, 1100})
@@ -233,7 +189,7 @@ TEST_F(RecordScore, ABrokenFileMayBeKeptAsideAndTheScoreStillCounts)
     WriteAll("Tops.dat", broken);
     EndGame(5000);  // "no": nothing changes, and no top list follows the error
     EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "confirm", "timer on"}));
-    EXPECT_EQ(shell_.questions,
+    EXPECT_EQ(dialogs_.questions,
               std::vector<QString>{QStringLiteral("Tops.dat を Tops.dat.bad という なまえで のこして、せいせきを はじめから つけなおしますか?")});
     EXPECT_EQ(ReadAll("Tops.dat"), broken);
     EXPECT_FALSE(QFile::exists("Tops.dat.bad"));
@@ -241,11 +197,11 @@ TEST_F(RecordScore, ABrokenFileMayBeKeptAsideAndTheScoreStillCounts)
 
     // "yes": the file is kept under a free name and the game is ranked on a fresh list.
     WriteAll("Tops.dat.bad", "older");
-    shell_.yes = true;
-    shell_.answer = QStringLiteral("abc");
+    dialogs_.yes = true;
+    dialogs_.promptAnswer = QStringLiteral("abc");
     EndGame(5000);
     EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "confirm", "prompt", "toplist", "timer on"}));
-    EXPECT_TRUE(shell_.questions.back().contains(QStringLiteral("Tops.dat.bad2")));
+    EXPECT_TRUE(dialogs_.questions.back().contains(QStringLiteral("Tops.dat.bad2")));
     EXPECT_EQ(ReadAll("Tops.dat.bad2"), broken);
     EXPECT_EQ(ReadAll("Tops.dat.bad"), "older");
     QList<QByteArray> fresh = DefaultScoreLines().mid(1);
@@ -258,14 +214,14 @@ TEST_F(RecordScore, AFailedSaveIsReportedAndLeavesTheFileAndTheGameWhole)
 {
     WriteDefaults();
     const QByteArray before = ReadAll("Tops.dat");
-    shell_.answer = QStringLiteral("abc");
+    dialogs_.promptAnswer = QStringLiteral("abc");
     {
         ReadOnlyDir guard(dir_.path());
         if (!guard.Holds())
             GTEST_SKIP() << "cannot make a directory read-only here";
         EndGame(3000);
     }
-    EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("ﾌｧｲﾙ Tops.dat を作成できません")});
+    EXPECT_EQ(dialogs_.errors, std::vector<QString>{QStringLiteral("ﾌｧｲﾙ Tops.dat を作成できません")});
     EXPECT_EQ(ReadAll("Tops.dat"), before);
     EXPECT_EQ(game_.G().PlayerName, Sjis("ぽっけ"));
     EXPECT_EQ(log_, (Log{"timer off", "stop", "prompt", "error", "timer on"}));
@@ -291,18 +247,18 @@ TEST_F(RecordScore, ABrokenFileOrPlayerIsReportedAndTheGameStillReturnsToWaiting
             ASSERT_TRUE(QDir().mkdir("Tops.dat"));
         else
             WriteAll("Tops.dat", c.file);
-        shell_.errors.clear();
+        dialogs_.errors.clear();
         EndGame(5000);
-        EXPECT_EQ(shell_.errors, std::vector<QString>{c.error});
+        EXPECT_EQ(dialogs_.errors, std::vector<QString>{c.error});
         EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "confirm", "timer on"}));
         ExpectWaitingWithTimerOn();
     }
 
     QDir().rmdir("Tops.dat");
-    shell_.failStop = true;
-    shell_.errors.clear();
+    shell_.music.FailOn(MusicRequest::Stop);
+    dialogs_.errors.clear();
     EndGame(5000);
-    EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
+    EXPECT_EQ(dialogs_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
     ExpectWaitingWithTimerOn();
 }
 
@@ -323,11 +279,11 @@ TEST_F(RecordScore, AnyFailureWhateverIsSaidAndTheGameWaitsAgain)
         SCOPED_TRACE(c.where);
         WriteDefaults();
         const QByteArray before = ReadAll("Tops.dat");
-        shell_.onPrompt = std::string(c.where) == "prompt" ? c.fault : nullptr;
-        shell_.onTopList = std::string(c.where) == "toplist" ? c.fault : nullptr;
-        shell_.errors.clear();
+        dialogs_.onPrompt = std::string(c.where) == "prompt" ? c.fault : nullptr;
+        dialogs_.onTopList = std::string(c.where) == "toplist" ? c.fault : nullptr;
+        dialogs_.errors.clear();
         EndGame(5000);
-        EXPECT_EQ(shell_.errors, std::vector<QString>{c.error});
+        EXPECT_EQ(dialogs_.errors, std::vector<QString>{c.error});
         EXPECT_EQ(log_.back(), "timer on");
         EXPECT_EQ(log_.end()[-2], "error");
         if (std::string(c.where) == "prompt") {
@@ -341,10 +297,10 @@ TEST_F(RecordScore, AnyFailureWhateverIsSaidAndTheGameWaitsAgain)
 TEST_F(RecordScore, AMusicStopThatFailsIsSaidAndTheScoreIsStillRecorded)
 {
     WriteDefaults();
-    shell_.failStop = true;
-    shell_.answer = QStringLiteral("abc");
+    shell_.music.FailOn(MusicRequest::Stop);
+    dialogs_.promptAnswer = QStringLiteral("abc");
     EndGame(5000);
-    EXPECT_EQ(shell_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
+    EXPECT_EQ(dialogs_.errors, std::vector<QString>{QStringLiteral("MCI ﾃﾞﾊﾞｲｽがありません")});
     EXPECT_EQ(log_, (Log{"timer off", "stop", "error", "prompt", "toplist", "timer on"}));
     EXPECT_TRUE(ReadAll("Tops.dat").contains(",abc\r\n"));
     ExpectWaitingWithTimerOn();
@@ -373,19 +329,19 @@ TEST_F(RecordScore, TwoGamesAndAnOldTopListInterleavedKeepEveryName)
     // whatever closes last, no recorded name is undone.
     WriteDefaults();
     const ScoreList openedEarlier = ShownNow();
-    FakeShell otherShell;
-    porimogu::testing::OpenGame other{Ports{nullptr, nullptr, nullptr, &otherShell, &otherShell, &otherShell}};
+    Shell otherShell;
+    OpenGame other{otherShell.PortsOf()};
     other.G().SetDefaults();
-    otherShell.answer = QStringLiteral("bbb");
-    otherShell.onTopList = [] { PressOk(ShownNow()); };
-    shell_.answer = QStringLiteral("aaa");
-    shell_.onPrompt = [&] {
+    otherShell.dialogs.promptAnswer = QStringLiteral("bbb");
+    otherShell.dialogs.onTopList = [] { PressOk(ShownNow()); };
+    dialogs_.promptAnswer = QStringLiteral("aaa");
+    dialogs_.onPrompt = [&] {
         other.SetState(GameState::Over);
         other.G().Points = 750;
         other.UpdateGameState();
         PressOk(openedEarlier);
     };
-    shell_.onTopList = [] { PressOk(ShownNow()); };
+    dialogs_.onTopList = [] { PressOk(ShownNow()); };
     EndGame(650);
 
     QList<QByteArray> expected = DefaultScoreLines().mid(2);
@@ -419,10 +375,10 @@ TEST_F(RecordScore, TheLineJoinsTheFileAsItIsWhenTheNameIsGiven)
         SCOPED_TRACE(c.meanwhile);
         QFile::remove("Tops.dat.bad");
         WriteDefaults();
-        shell_.answer = QStringLiteral("abc");
-        shell_.yes = c.yes;
+        dialogs_.promptAnswer = QStringLiteral("abc");
+        dialogs_.yes = c.yes;
         QByteArray left;
-        shell_.onPrompt = [&] {
+        dialogs_.onPrompt = [&] {
             c.change();
             left = ReadAll("Tops.dat");
         };

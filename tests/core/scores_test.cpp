@@ -1,5 +1,5 @@
 // The score list and its order, and the score-line text routines.
-#include "scorefiles.h"
+#include "fakes/scorefiles.h"
 #include "core/scores.h"
 
 #include <QRandomGenerator>

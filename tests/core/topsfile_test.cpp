@@ -1,5 +1,5 @@
 // Tops.dat as a file: the bytes written and read, failures that leave it whole.
-#include "scorefiles.h"
+#include "fakes/scorefiles.h"
 #include "core/topsfile.h"
 
 #include <csignal>

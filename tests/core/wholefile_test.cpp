@@ -1,7 +1,7 @@
 // Reading and writing the game's files whatever stands under their names: FIFOs and
 // directories are never waited on or replaced, oversized files are refused before they
 // are read, links are followed and kept.
-#include "scorefiles.h"
+#include "fakes/scorefiles.h"
 #include "core/wholefile.h"
 
 #include <fcntl.h>

@@ -5,6 +5,7 @@
 #include "core/scores.h"
 #include "fakes/boxanswerer.h"
 #include "fakes/gamefiles.h"
+#include "fakes/scorefiles.h"
 #include "fakes/shownform.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <unistd.h>
 
 using namespace porimogu;
+using namespace porimogu::scorefiles;
 using namespace porimogu::testing;
 
 namespace {
@@ -44,19 +46,6 @@ QByteArray Lines(int n, const char* end = "\r\n")
     for (int i = 1; i <= n; ++i)
         text += ZeroPad(i, 5) + ",97/11/21,p" + QByteArray::number(i) + end;
     return text;
-}
-
-void Write(const char* name, const QByteArray& bytes)
-{
-    QFile f(QString::fromLatin1(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray Read(const char* name)
-{
-    QFile f(QString::fromLatin1(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 // What the file is, for "byte for byte the same": its kind, size and mode, and a hash of
@@ -123,7 +112,7 @@ protected:
     {
         QStringList added;
         const QList<QByteArray> before = LowTops().split('\n');
-        for (const QByteArray& line : Read("Tops.dat").split('\n'))
+        for (const QByteArray& line : ReadAll("Tops.dat").split('\n'))
             if (!line.isEmpty() && !before.contains(line))
                 added << QString(QStringDecoder("Shift_JIS").decode(line)).trimmed();
         return added;
@@ -167,7 +156,7 @@ TEST_F(GameEnd, TheNameTypedIsRecordedAsShiftJisOrElseTheOneBefore)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        Write("Tops.dat", LowTops());
+        WriteAll("Tops.dat", LowTops());
         typing = row.typing;
         boxes_.texts.clear();
         EndGameFromMenu();
@@ -175,8 +164,8 @@ TEST_F(GameEnd, TheNameTypedIsRecordedAsShiftJisOrElseTheOneBefore)
         const QStringList added = NewLines();
         ASSERT_EQ(added.size(), 1) << added.join(u'|').toStdString();
         EXPECT_EQ(added[0].section(u',', 2), row.recorded);
-        EXPECT_EQ(Read("Tops.dat").count("\r\n"), 11);
-        EXPECT_TRUE(Read("Tops.dat").startsWith("-0002,")) << "OK on the list saves it sorted";
+        EXPECT_EQ(ReadAll("Tops.dat").count("\r\n"), 11);
+        EXPECT_TRUE(ReadAll("Tops.dat").startsWith("-0002,")) << "OK on the list saves it sorted";
     }
 }
 
@@ -187,7 +176,7 @@ TEST_F(GameEnd, ATopsDatTheListCannotShowIsSaidAndKeptOrSetAsideWhole)
 {
     QByteArray noise(1 << 20, '\0');
     QRandomGenerator(9).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-    const auto file = [](QByteArray bytes) { return [bytes] { Write("Tops.dat", bytes); }; };
+    const auto file = [](QByteArray bytes) { return [bytes] { WriteAll("Tops.dat", bytes); }; };
     const struct {
         const char* what;
         std::function<void()> make;
@@ -209,7 +198,7 @@ TEST_F(GameEnd, ATopsDatTheListCannotShowIsSaidAndKeptOrSetAsideWhole)
          QStringLiteral("ﾌｧｲﾙ Tops.dat は大きすぎて開けません.")},
         {"a FIFO", [] { ASSERT_EQ(::mkfifo("Tops.dat", 0644), 0); }, QStringLiteral("ﾌｧｲﾙ Tops.dat は開けません.")},
         {"a directory", [] { ASSERT_TRUE(QDir().mkdir("Tops.dat")); }, QStringLiteral("ﾌｧｲﾙ Tops.dat は開けません.")},
-        {"a symbolic link", [] { Write("kept.dat", LowTops()); ASSERT_EQ(::symlink("kept.dat", "Tops.dat"), 0); }, {}},
+        {"a symbolic link", [] { WriteAll("kept.dat", LowTops()); ASSERT_EQ(::symlink("kept.dat", "Tops.dat"), 0); }, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -235,7 +224,7 @@ TEST_F(GameEnd, ATopsDatTheListCannotShowIsSaidAndKeptOrSetAsideWhole)
         if (row.yes) {
             EXPECT_EQ(boxes_.texts[2], kTopList);
             EXPECT_EQ(Fingerprint("Tops.dat.bad"), before);
-            EXPECT_TRUE(Read("Tops.dat").startsWith("00000,97/11/21,NewPlayer")) << "no fresh list";
+            EXPECT_TRUE(ReadAll("Tops.dat").startsWith("00000,97/11/21,NewPlayer")) << "no fresh list";
         } else {
             EXPECT_EQ(Fingerprint(), before);
             EXPECT_FALSE(QFileInfo::exists("Tops.dat.bad"));
@@ -243,7 +232,7 @@ TEST_F(GameEnd, ATopsDatTheListCannotShowIsSaidAndKeptOrSetAsideWhole)
     }
     QFileInfo link("Tops.dat");
     EXPECT_TRUE(link.isSymLink()) << "the symbolic link was replaced by a file";
-    EXPECT_TRUE(Read("kept.dat").startsWith("-0001,")) << "the link's target was not saved sorted";
+    EXPECT_TRUE(ReadAll("kept.dat").startsWith("-0001,")) << "the link's target was not saved sorted";
 }
 
 // A game whose score cannot be written: said, the file as it was, the game waiting.
@@ -266,7 +255,7 @@ TEST_F(GameEnd, AScoreThatCannotBeWrittenIsSaidAndTheFileStaysWhole)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         ::chmod("Tops.dat", 0666);
-        Write("Tops.dat", LowTops());
+        WriteAll("Tops.dat", LowTops());
         ::chmod("Tops.dat", row.file);
         ::chmod(folder.constData(), row.folder);
         const QString before = Fingerprint();

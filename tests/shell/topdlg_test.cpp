@@ -1,6 +1,6 @@
 // The top-list dialog: what its grid shows, what OK and Clear write, and how it opens
 // and closes.
-#include "../core/scorefiles.h"
+#include "fakes/scorefiles.h"
 #include "dialogs/centring.h"
 #include "fakes/boxanswerer.h"
 #include "dialogs/formutil.h"

@@ -1,15 +1,18 @@
 #pragma once
 // Helpers for tests that read and write Tops.dat: Shift-JIS literals, whole-file
-// access, and a fresh working directory per test.
+// access, a folder read-only to the test, and a fresh working directory per test.
 #include "core/errors.h"
 #include "core/scores.h"
 #include "core/topsfile.h"
+#include "fakes/gamefiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,25 +59,18 @@ QString ErrorOf(F&& f)
     return QStringLiteral("<no error>");
 }
 
-// Makes a directory read-only for this process while alive. Permission bits do not
-// bind root, so under root the guard also takes on an unprivileged effective user
-// (the directory must then be readable by others).
+// Makes a directory read-only while alive, for this process too: under root it is
+// user nobody meanwhile (the directory must then be readable by others).
 class ReadOnlyDir {
 public:
     explicit ReadOnlyDir(const QString& path) : path_(QFile::encodeName(path))
     {
         ::chmod(path_.constData(), 0555);
-        if (::geteuid() == 0 && ::setegid(65534) == 0) {
-            regrouped_ = true;
-            unprivileged_ = ::seteuid(65534) == 0;
-        }
+        player_.emplace();
     }
     ~ReadOnlyDir()
     {
-        if (unprivileged_)
-            (void)!::seteuid(0);
-        if (regrouped_)
-            (void)!::setegid(0);
+        player_.reset();
         ::chmod(path_.constData(), 0755);
     }
     ReadOnlyDir(const ReadOnlyDir&) = delete;
@@ -94,8 +90,7 @@ public:
 
 private:
     QByteArray path_;
-    bool regrouped_ = false;
-    bool unprivileged_ = false;
+    std::optional<testing::AsNobody> player_;
 };
 
 // Runs each test in a fresh, empty working directory and restores the old one.

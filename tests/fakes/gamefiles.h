@@ -9,10 +9,11 @@
 
 namespace porimogu::testing {
 
-// A bitmap file of w x h pixels with a plain info header: `bits` per pixel (1, 4 or 8
-// with a grey palette, 24, or 32 with colour masks when compression is 3), the 8-bit
-// kind run-length encoded when compression is 1. The pixels change colour tile by tile.
-inline QByteArray BitmapFile(int w, int h, int bits, int compression = 0)
+// A bitmap file of w x h pixels: `bits` per pixel (1, 4 or 8 with a grey palette, 24,
+// or 32 with colour masks when compression is 3), the 8-bit kind run-length encoded when
+// compression is 1; the info header plain (40 bytes) or of a later kind (108, 124) that
+// holds the masks, alpha's too. The pixels change colour tile by tile.
+inline QByteArray BitmapFile(int w, int h, int bits, int compression = 0, int header = 40)
 {
     const auto le = [](QByteArray& b, std::uint32_t v, int n) {
         for (int i = 0; i < n; ++i)
@@ -60,18 +61,24 @@ inline QByteArray BitmapFile(int w, int h, int bits, int compression = 0)
     QByteArray table;
     for (int i = 0; i < colours; ++i)
         le(table, std::uint32_t(i * 255 / (colours - 1)) * 0x010101u, 4);
-    if (compression == 3)
+    QByteArray later;  // what a later header holds beyond the plain one
+    if (header > 40) {
+        for (std::uint32_t mask : {0xFF0000u, 0x00FF00u, 0x0000FFu, 0xFF000000u})
+            le(later, compression == 3 ? mask : 0u, 4);
+        later += QByteArray(header - 40 - later.size(), '\0');
+    } else if (compression == 3) {
         for (std::uint32_t mask : {0xFF0000u, 0x00FF00u, 0x0000FFu})
             le(table, mask, 4);
-    const auto offset = std::uint32_t(14 + 40 + table.size());
+    }
+    const auto offset = std::uint32_t(14 + header + table.size());
     QByteArray file("BM");
-    for (std::uint32_t v : {offset + std::uint32_t(pixels.size()), 0u, offset, 40u, std::uint32_t(w), std::uint32_t(h)})
+    for (std::uint32_t v : {offset + std::uint32_t(pixels.size()), 0u, offset, std::uint32_t(header), std::uint32_t(w), std::uint32_t(h)})
         le(file, v, 4);
     le(file, 1, 2);
     le(file, std::uint32_t(bits), 2);
     for (std::uint32_t v : {std::uint32_t(compression), std::uint32_t(pixels.size()), 2835u, 2835u, std::uint32_t(colours), 0u})
         le(file, v, 4);
-    return file + table + pixels;
+    return file + later + table + pixels;
 }
 
 // While alive, the process is user nobody, really and in effect (the saved user stays,

@@ -141,6 +141,7 @@ TEST(StartUp, EachFileAPlayerMayHaveIsSaidOnceAndTheGameEndsOrPlaysOn)
         {.what = "game.bmp 8 bits RLE", .make = sheet(BitmapFile(256, 256, 8, 1))},
         {.what = "game.bmp 24 bits", .make = sheet(BitmapFile(256, 256, 24))},
         {.what = "game.bmp 32 bits with colour masks", .make = sheet(BitmapFile(256, 256, 32, 3))},
+        {.what = "game.bmp 32 bits with alpha, a later header", .make = sheet(BitmapFile(256, 256, 32, 3, 124))},
         {.what = "game.bmp 1 x 1", .make = sheet(BitmapFile(1, 1, 24))},
         {.what = "game.bmp 16 x 16", .make = sheet(BitmapFile(16, 16, 24))},
         {.what = "game.bmp 4096 x 4096", .make = sheet(BitmapFile(4096, 4096, 24))},

@@ -160,7 +160,6 @@ protected:
     Globals& G() { return g_; }
     Random& Rng() { return rng_; }
     std::array<Actor, kActorCount>& Actors() { return actors_; }
-    void SetAllEaten(bool v) { allEaten_ = v; }
     Ports& GetPorts() { return ports_; }
 
 private:

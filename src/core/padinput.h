@@ -59,9 +59,6 @@ public:
     // True while a first Escape waits for its second press.
     bool QuitAsked(std::int64_t nowMs) const;
 
-    // What the game was last told is held.
-    const PadState& Sent() const { return sent_; }
-
 private:
     void Send(std::uint16_t key, bool down, bool& sentFlag);
 

@@ -13,7 +13,6 @@ public:
     using Game::SetState;
     using Game::Rng;
     using Game::Actors;
-    using Game::SetAllEaten;
     using Game::GetPorts;
 };
 

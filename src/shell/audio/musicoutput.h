@@ -8,8 +8,6 @@
 // answers, or never makes the stream ready (PipeWire without its session manager, a
 // stalled or far-away server), costs at most kReadyLimit; corking and uncorking are
 // sent and never waited for.
-#include <QString>
-
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -43,7 +41,6 @@ public:
     // true: the server asks for music and the synthesizer renders it. false: corked,
     // with what was already sent dropped. Returns at once.
     void SetRunning(bool running);
-    bool Running() const { return running_.load(std::memory_order_relaxed); }
 
     // How many times the server has been sent rendered music, since opening.
     long long Writes() const { return writes_.load(std::memory_order_relaxed); }

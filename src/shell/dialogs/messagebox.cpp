@@ -115,9 +115,8 @@ MessageLayout ComputeMessageLayout(DialogUnits du, QSize textSize, bool hasIcon,
     return l;
 }
 
-TMessageForm::TMessageForm(const QString& text, MsgDlgType type, unsigned buttons, int helpContext,
-                           QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), helpContext_(helpContext)
+TMessageForm::TMessageForm(const QString& text, MsgDlgType type, unsigned buttons, QWidget* parent)
+    : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("TMessageForm"));
     const QFont font = DialogFont();
@@ -218,22 +217,22 @@ void TMessageForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext)
+int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons)
 {
     LogBoxText(text);
     const ReactivateAfterModal reactivate;
-    TMessageForm form(text, type, buttons, helpContext);
+    TMessageForm form(text, type, buttons);
     return form.exec();
 }
 
 void ShowPlainMessage(const QString& text)
 {
-    ShowTypedMessage(text, MsgDlgType::Custom, mbOK, 0);
+    ShowTypedMessage(text, MsgDlgType::Custom, mbOK);
 }
 
 bool AskYesNo(const QString& question)
 {
-    return ShowTypedMessage(question, MsgDlgType::Confirmation, mbYes | mbNo, 0) == mrYes;
+    return ShowTypedMessage(question, MsgDlgType::Confirmation, mbYes | mbNo) == mrYes;
 }
 
 } // namespace porimogu

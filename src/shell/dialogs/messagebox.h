@@ -30,7 +30,7 @@ enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetr
 
 // Builds, shows modally and frees a TMessageForm; returns the pressed button's result,
 // or mrCancel (2) when closed by its close box.
-int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons, int helpContext = 0);
+int ShowTypedMessage(const QString& text, MsgDlgType type, unsigned buttons);
 void ShowPlainMessage(const QString& text);
 // The confirmation dialog with Yes and No: true for Yes (No, Esc and the close box: false).
 bool AskYesNo(const QString& question);
@@ -53,14 +53,12 @@ class TMessageForm : public QDialog {
     Q_OBJECT
 public:
     // Builds the dialog laid out for the primary screen, hidden; exec() shows it.
-    TMessageForm(const QString& text, MsgDlgType type, unsigned buttons, int helpContext = 0,
-                 QWidget* parent = nullptr);
+    TMessageForm(const QString& text, MsgDlgType type, unsigned buttons, QWidget* parent = nullptr);
 
     // The button that answers Enter, and the one that answers Esc; null when absent.
     QPushButton* DefaultButton() const { return defaultButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
     const MessageLayout& Layout() const { return layout_; }
-    int HelpContext() const { return helpContext_; }
 
     // The close box (and every other way of closing without a button) gives mrCancel.
     void reject() override;
@@ -73,7 +71,6 @@ private:
     QPushButton* defaultButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QList<QPushButton*> buttons_;
-    int helpContext_ = 0;
 };
 
 } // namespace porimogu

@@ -22,7 +22,6 @@ class TStringGrid : public QFrame {
 public:
     TStringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
 
-    int ColCount() const { return colCount_; }
     int RowCount() const { return rowCount_; }
     void SetColWidth(int col, int width);
     void SetRowHeight(int row, int height);

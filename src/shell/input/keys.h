@@ -3,8 +3,6 @@
 #include <Qt>
 #include <cstdint>
 
-class QKeyEvent;
-
 namespace porimogu {
 
 // Enter (Return and keypad Enter) 13, Escape 27, arrows 37-40, keypad 2/4/6/8 as

@@ -94,14 +94,6 @@ void DirtyCells::Add(const DirtyCells& other)
         rows_[r] |= other.rows_[r];
 }
 
-bool DirtyCells::IsEmpty() const
-{
-    for (const std::uint64_t row : rows_)
-        if (row != 0)
-            return false;
-    return true;
-}
-
 namespace {
 
 // Copies rectangle r of src to dst at (r.x() + dx, r.y() + dy); both RGB32.

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QRect>
-#include <QString>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -49,7 +48,6 @@ public:
     void AddAll();
     void Add(const DirtyCells& other);
     void Clear() { rows_.fill(0); }
-    bool IsEmpty() const;
 
     // f(QRect) for every run of marked cells, top row first, in buffer pixels.
     template <class F> void ForEachRun(F&& f) const

@@ -95,27 +95,11 @@ void TGauge::SetShowText(bool v)
     RepaintNow();
 }
 
-void TGauge::SetBorderStyle(TBorderStyle v)
-{
-    if (v == borderStyle_)
-        return;
-    borderStyle_ = v;
-    RepaintNow();
-}
-
 void TGauge::SetForeColor(const QColor& v)
 {
     if (v == foreColor_)
         return;
     foreColor_ = v;
-    RepaintNow();
-}
-
-void TGauge::SetBackColor(const QColor& v)
-{
-    if (v == backColor_)
-        return;
-    backColor_ = v;
     RepaintNow();
 }
 
@@ -134,15 +118,9 @@ QImage TGauge::RenderImage() const
     if (W <= 0 || H <= 0)
         return {};
 
-    // The paint rectangle, right and bottom exclusive; a single border keeps a one-pixel
+    // The paint rectangle, right and bottom exclusive; the single border keeps a one-pixel
     // black ring around it.
-    int left = 0, top = 0, right = W, bottom = H;
-    if (borderStyle_ == bsSingle) {
-        ++left;
-        ++top;
-        --right;
-        --bottom;
-    }
+    const int left = 1, top = 1, right = W - 1, bottom = H - 1;
     const QRect paintRect(left, top, right - left, bottom - top);
 
     QImage image(W, H, QImage::Format_RGB32);
@@ -153,7 +131,7 @@ QImage TGauge::RenderImage() const
     const int percent = FilledPercent();
     {
         QPainter p(&overlay);
-        p.fillRect(paintRect, backColor_);
+        p.fillRect(paintRect, Qt::white);
         const int w = right - left + 1;
         const int h = bottom - top + 1;
         // The bar ends at column fill itself (exclusive), not at left + fill.

@@ -20,18 +20,12 @@ public:
 class TGauge : public QWidget {
     Q_OBJECT
 public:
-    enum TBorderStyle { bsNone, bsSingle };
-
     // 100 x 100, range 0..100, progress 0, black on white, single border, text shown.
     explicit TGauge(QWidget* parent = nullptr);
 
     std::int32_t MinValue() const { return minValue_; }
     std::int32_t MaxValue() const { return maxValue_; }
     std::int32_t Progress() const { return progress_; }
-    bool ShowText() const { return showText_; }
-    TBorderStyle BorderStyle() const { return borderStyle_; }
-    QColor ForeColor() const { return foreColor_; }
-    QColor BackColor() const { return backColor_; }
 
     // Clamps v into MinValue..MaxValue and stores it; repaints at once only when the
     // shown percentage changes.
@@ -44,9 +38,7 @@ public:
     void SetMinValue(std::int32_t v);
     // Each repaints when the value differs.
     void SetShowText(bool v);
-    void SetBorderStyle(TBorderStyle v);
     void SetForeColor(const QColor& v);
-    void SetBackColor(const QColor& v);
 
     // The truncated percentage of Progress within MinValue..MaxValue; 0 for an empty range.
     int FilledPercent() const;
@@ -58,7 +50,6 @@ public:
     // factor x factor square; its font is that of the larger size, its picture is drawn
     // with the font divided back. The owner sizes it.
     void SetScale(int factor);
-    int Scale() const { return scale_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,9 +61,7 @@ private:
     std::int32_t maxValue_ = 100;
     std::int32_t progress_ = 0;
     bool showText_ = true;
-    TBorderStyle borderStyle_ = bsSingle;
     QColor foreColor_ = Qt::black;
-    QColor backColor_ = Qt::white;
     int scale_ = 1;
 };
 

@@ -32,7 +32,6 @@ public:
     // Lays the bar out and draws it `factor` times larger: fonts, positions and frame;
     // the gauge's pixels are scaled exactly. The owner sets the panel's own geometry.
     void SetScale(int factor);
-    int Scale() const { return scale_; }
 
 private:
     void SetLabelText(QLabel* label, const QString& text);

@@ -3,7 +3,6 @@
 #include "core/scores.h"
 
 #include <QChar>
-#include <QStringList>
 
 namespace porimogu {
 

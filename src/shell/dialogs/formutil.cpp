@@ -9,7 +9,6 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>

@@ -3,7 +3,6 @@
 #include "dialogs/aboutbox.h"
 #include "platform/display.h"
 #include "dialogs/centring.h"
-#include "dialogs/formutil.h"
 #include "platform/title.h"
 #include "platform/trace.h"
 #include "input/gamepads.h"
@@ -18,6 +17,7 @@
 #include "audio/sound.h"
 #include "window/clientlayout.h"
 #include "window/mainmenu.h"
+#include "window/quithint.h"
 #include "window/startupassets.h"
 #include "window/statuspanel.h"
 #include "dialogs/topdlg.h"
@@ -103,17 +103,7 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
     connect(PlayField, &TPlayField::MouseUp, this, &TMainForm::PlayFieldMouseUp);
     BuildMainMenu(*this);
 
-    QuitHint = new QLabel(tr("もういちど おすと おわります"), client_);
-    QuitHint->setObjectName(QStringLiteral("QuitHint"));
-    QuitHint->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QuitHint->setAlignment(Qt::AlignCenter);
-    QuitHint->setAutoFillBackground(true);
-    QuitHint->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette hint = QuitHint->palette();
-    hint.setColor(QPalette::Window, QColor(255, 255, 0));
-    hint.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    QuitHint->setPalette(hint);
-    QuitHint->hide();
+    QuitHint = MakeQuitHint(client_);
 
     if (options_.sound == nullptr) {
         ownSound_ = std::make_unique<CanberraSound>(QByteArray(), [] { QApplication::beep(); });
@@ -201,13 +191,7 @@ void TMainForm::LayoutClient()
     Panel1->SetScale(k);
     Panel1->setGeometry(l.panel);
 
-    QuitHint->setFont(FormFont(19 * k, true));
-    QuitHint->setMargin(6 * k);
-    QuitHint->setLineWidth(k);
-    QuitHint->adjustSize();
-    const QRect field(l.stage.topLeft() + PlayField->pos(), PlayField->size());
-    QuitHint->move(field.center() - QuitHint->rect().center());
-    QuitHint->raise();
+    PlaceQuitHint(*QuitHint, QRect(l.stage.topLeft() + PlayField->pos(), PlayField->size()), k);
     if (const int shownAt = full ? k : 0; shownAt != tracedScale_) {
         tracedScale_ = shownAt;
         Trace("fullscreen", full ? QStringLiteral("on %1").arg(k) : QStringLiteral("off"));
@@ -220,7 +204,6 @@ void TMainForm::resizeEvent(QResizeEvent* event)
     if (Panel1)
         LayoutClient();
 }
-
 
 void TMainForm::SetFullScreen(bool on)
 {

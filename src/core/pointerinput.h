@@ -19,10 +19,11 @@ struct PointerHold {
 };
 
 // The flags that lead ぽっけ, standing with his top-left corner at (playerX, playerY),
-// toward the point (x, y). The point is first moved to the nearest one his centre can
-// reach (16..576 x 16..416); on an axis where his centre is within half a step
-// (6 pixels) of it, neither flag of that axis is set. With his 12-pixel steps he
-// therefore comes to stand on the point and never steps back and forth.
+// toward the point (x, y), each axis on its own. On an axis where the point lies
+// within his centre's reach (16..576 x 16..416), neither flag is set once his centre
+// is within half a step (6 pixels) of it: with his 12-pixel steps he comes to stand on
+// the point and never steps back and forth. On an axis where it lies beyond, the flag
+// toward it stays set until he stands on that border, as a held arrow key leads him.
 Directions SteerToward(std::int32_t x, std::int32_t y, std::int32_t playerX, std::int32_t playerY);
 
 } // namespace porimogu

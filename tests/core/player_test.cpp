@@ -205,16 +205,27 @@ TEST(SteerToward, FlagsLeadHisCentreToThePointAndStopWithinHalfAStep)
         {289, 216, 280, 200, {.Left = true}},
         {296, 209, 280, 200, {.Up = true}},
         {296, 223, 280, 200, {.Down = true}},
-        // Beyond a border the point is the nearest one his centre reaches.
+        // Beyond his reach on an axis he walks until he stands on that border, even
+        // from within half a step of it, as a held arrow key takes him.
         {2000, 216, 560, 200, {}},
-        {2000, 216, 556, 200, {}},
+        {2000, 216, 556, 200, {.Right = true}},
         {2000, 216, 548, 200, {.Right = true}},
         {-300, 216, 0, 200, {}},
+        {-300, 216, 4, 200, {.Left = true}},
         {-300, 216, 12, 200, {.Left = true}},
         {296, -40, 280, 0, {}},
+        {296, -40, 280, 2, {.Up = true}},
         {296, 900, 280, 400, {}},
-        {296, 900, 280, 388, {.Down = true}},
+        {296, 900, 280, 396, {.Down = true}},
         {-5, -5, 560, 400, {.Up = true, .Left = true}},
+        {2000, 900, 556, 396, {.Down = true, .Right = true}},
+        // The last points his centre reaches keep the half-step rule.
+        {576, 216, 556, 200, {}},
+        {577, 216, 556, 200, {.Right = true}},
+        {16, 216, 4, 200, {}},
+        {15, 216, 4, 200, {.Left = true}},
+        {296, 416, 280, 396, {}},
+        {296, 417, 280, 396, {.Down = true}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "point " << c.x << "," << c.y << " from " << c.px << "," << c.py);
@@ -251,8 +262,15 @@ TEST_F(PlayerTest, AHeldPointWalksHimThereWithoutEverSteppingBack)
             const Actor before = r.Player();
             r.game.MovePlayer();
             ASSERT_TRUE(r.Player().X == before.X && r.Player().Y == before.Y) << sx << " -> " << tx << ": still walking";
-            EXPECT_LE(std::abs(std::clamp(tx, 16, 576) - (r.Player().X + 16)), 6) << sx << " -> " << tx;
-            EXPECT_LE(std::abs(std::clamp(ty, 16, 416) - (r.Player().Y + 16)), 6) << sx << " -> " << tx;
+            // A point beyond his reach leaves him on the border, as an arrow key does.
+            if (tx < 16 || tx > 576)
+                EXPECT_EQ(r.Player().X, tx < 16 ? 0 : 560) << sx << " -> " << tx;
+            else
+                EXPECT_LE(std::abs(tx - (r.Player().X + 16)), 6) << sx << " -> " << tx;
+            if (ty < 16 || ty > 416)
+                EXPECT_EQ(r.Player().Y, ty < 16 ? 0 : 400) << sx << " -> " << tx;
+            else
+                EXPECT_LE(std::abs(ty - (r.Player().Y + 16)), 6) << sx << " -> " << tx;
             r.game.PlayFieldMouseUp();
         }
     }

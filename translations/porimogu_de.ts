@@ -319,6 +319,25 @@
     </message>
 </context>
 <context>
+    <name>porimogu::ChildLock</name>
+    <message>
+        <source>まだ あそべるよ！</source>
+        <translation>Du kannst weiterspielen!</translation>
+    </message>
+    <message>
+        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Für Erwachsene: Diese drei Tasten zusammen drücken, dann endet das Spiel.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+</context>
+<context>
     <name>porimogu::TAboutBox</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>

@@ -284,6 +284,25 @@
     </message>
 </context>
 <context>
+    <name>porimogu::ChildLock</name>
+    <message>
+        <source>まだ あそべるよ！</source>
+        <translation>You can keep playing!</translation>
+    </message>
+    <message>
+        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>For grown-ups: press these three keys together to end the game.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+</context>
+<context>
     <name>porimogu::TAboutBox</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>

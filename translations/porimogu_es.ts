@@ -319,6 +319,25 @@
     </message>
 </context>
 <context>
+    <name>porimogu::ChildLock</name>
+    <message>
+        <source>まだ あそべるよ！</source>
+        <translation>¡Puedes seguir jugando!</translation>
+    </message>
+    <message>
+        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Para los adultos: pulse estas tres teclas a la vez para terminar el juego.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayús</translation>
+    </message>
+</context>
+<context>
     <name>porimogu::TAboutBox</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>

@@ -319,6 +319,25 @@
     </message>
 </context>
 <context>
+    <name>porimogu::ChildLock</name>
+    <message>
+        <source>まだ あそべるよ！</source>
+        <translation>Tu peux continuer à jouer !</translation>
+    </message>
+    <message>
+        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Pour les grands : appuyez ensemble sur ces trois touches pour quitter le jeu.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+</context>
+<context>
     <name>porimogu::TAboutBox</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>

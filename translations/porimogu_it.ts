@@ -319,6 +319,25 @@
     </message>
 </context>
 <context>
+    <name>porimogu::ChildLock</name>
+    <message>
+        <source>まだ あそべるよ！</source>
+        <translation>Puoi continuare a giocare!</translation>
+    </message>
+    <message>
+        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Per i grandi: premete insieme questi tre tasti per chiudere il gioco.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maiusc</translation>
+    </message>
+</context>
+<context>
     <name>porimogu::TAboutBox</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>

@@ -67,7 +67,7 @@ void Game::UpdateGameState()
             if (g_.MusicFlag)
                 ports_.music->PauseMedia();
         }
-        if (state_ == GameState::Waiting || state_ == GameState::Over)
+        if ((state_ == GameState::Waiting || state_ == GameState::Over) && !escapeQuitLocked_)
             g_.QuitFlag = true;
         g_.PauseRequest = false;
     }

@@ -92,6 +92,10 @@ public:
     // The game cannot go on (it has no tile sheet): the next game-state step closes the
     // window.
     void RequestQuit();
+    // The child lock: from now on Escape ends nothing while no game runs; it still
+    // pauses a running game. RequestQuit still ends the game.
+    void LockEscapeQuit() { escapeQuitLocked_ = true; }
+    bool EscapeQuitLocked() const { return escapeQuitLocked_; }
     void SetupActors();
     void SetupItems();
     void Timer1Timer();   // one frame tick
@@ -172,6 +176,7 @@ private:
     std::array<Actor, kActorCount> actors_{};
     std::array<DrawEntry, kDrawListSize> drawList_{};
     bool allEaten_ = false;
+    bool escapeQuitLocked_ = false;
     PointerHold pointer_;
 };
 

@@ -66,6 +66,7 @@ PadInput::Result PadInput::Poll(const PadState& now, bool active, std::int64_t n
             quitAsked_ = true;
             quitAskedAt_ = nowMs;
         } else {
+            r.quitPressed = quitAsked_;
             quitAsked_ = false;
             Send(vk::Escape, true, sent_.Escape);
         }

@@ -38,6 +38,7 @@ public:
 
     struct Result {
         bool enterPressed = false;  // Enter went down in this poll, window active or not
+        bool quitPressed = false;   // the second Escape press that quits went down in this poll
     };
 
     // The game must outlive this object.

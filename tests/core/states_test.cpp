@@ -59,12 +59,19 @@ TEST(GameStates, EveryTransitionOfTheTable)
         {Z, true, true, false, Z, false, {"play", "pause"}},
         {O, true, true, false, O, true, {"close"}},
     };
-    for (bool music : {true, false}) {
+    // Under the child lock Escape while no game runs ends nothing; all else is the same.
+    for (auto [music, locked] : {std::pair{true, false}, {false, false}, {true, true}}) {
         for (const Row& row : rows) {
-            SCOPED_TRACE(::testing::Message() << "music " << music << " from " << int(row.from) << " start "
-                                              << row.start << " pause " << row.pause << " wait0 " << row.waitZero);
+            SCOPED_TRACE(::testing::Message() << "music " << music << " locked " << locked << " from "
+                                              << int(row.from) << " start " << row.start << " pause " << row.pause
+                                              << " wait0 " << row.waitZero);
             Replay r;
             Enter(r, row.from);
+            if (locked)
+                r.game.LockEscapeQuit();
+            Journal journal = music ? row.journal : WithoutMusic(row.journal);
+            if (locked)
+                std::erase(journal, "close");
             r.G().MusicFlag = music;
             r.G().Points = 7;
             r.G().StartRequest = row.start;
@@ -73,8 +80,8 @@ TEST(GameStates, EveryTransitionOfTheTable)
                 r.G().WaitCount = 0;
             r.Step();
             EXPECT_EQ(r.game.State(), row.to);
-            EXPECT_EQ(r.G().QuitFlag, row.quit);
-            EXPECT_EQ(r.journal, music ? row.journal : WithoutMusic(row.journal));
+            EXPECT_EQ(r.G().QuitFlag, row.quit && !locked);
+            EXPECT_EQ(r.journal, journal);
             EXPECT_FALSE(r.G().StartRequest);
             EXPECT_FALSE(r.G().PauseRequest);
             EXPECT_EQ(r.G().WaitCount, row.waitZero ? 5 : 3);

@@ -24,6 +24,7 @@ namespace porimogu::testing {
 // A modal window that opened while a command ran, as it was when it came up.
 struct SeenModal {
     QPointer<QWidget> widget;
+    QString name;            // its object name, kept when the box is gone
     QString text;            // a message box's text
     int aboutHeight = -1;    // the version dialog's client height
 };
@@ -73,6 +74,7 @@ protected:
                 return;
             SeenModal m;
             m.widget = w;
+            m.name = w->objectName();
             if (auto* box = qobject_cast<QMessageBox*>(w))
                 m.text = box->text();
             if (auto* about = qobject_cast<TAboutBox*>(w))

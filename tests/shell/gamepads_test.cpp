@@ -392,6 +392,30 @@ TEST_F(GamePadTest, EscapeWhileWaitingOrOverQuitsOnlyOnASecondPressWithinTwoSeco
     EXPECT_TRUE(form_->QuitHint->isHidden());
 }
 
+TEST_F(GamePadTest, UnderTheChildLockTheSecondEscapeShowsTheLockBoxAndTheGameWaitsOn)
+{
+    form_->SetChildLock(true);
+    VirtualPad pad(true);
+    for (int press = 0; press < 2; ++press) {
+        pad.Button(SDL_CONTROLLER_BUTTON_B, true);
+        Poll();
+        pad.Button(SDL_CONTROLLER_BUTTON_B, false);
+        Poll();
+    }
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            seen = box->objectName();
+            box->close();
+        }
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    form_->Timer1Timer();
+    EXPECT_EQ(seen, QStringLiteral("LockBox"));
+    EXPECT_FALSE(form_->CloseRequested());
+    EXPECT_EQ(Rules(*form_).State(), GameState::Waiting);
+}
+
 TEST_F(GamePadTest, AWholeGameIsPlayedAndRecordedWithTheControllerAlone)
 {
     {

@@ -3,6 +3,7 @@
 #include "fakes/shownform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
@@ -189,6 +190,80 @@ TEST_F(MenuCommands, QuitClosesTheWindowInEveryStateWithoutRecording)
         EXPECT_TRUE(form_->CloseRequested());
         EXPECT_FALSE(form_->isVisible());
         EXPECT_FALSE(QFile::exists(QStringLiteral("Tops.dat")));
+    }
+}
+
+TEST_F(MenuCommands, UnderTheChildLockOnlyCtrlShiftQEndsTheGameAndTheOtherWaysShowTheLockBox)
+{
+    // A key held over one tick.
+    const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        return [this, k, m] {
+            QTest::keyPress(form_.get(), k, m);
+            form_->Timer1Timer();
+            QTest::keyRelease(form_.get(), k, m);
+        };
+    };
+    const struct Row {
+        const char* what;
+        GameState from;
+        std::function<void()> act;
+        bool box;
+        GameState to;
+    } rows[] = {
+        {"Escape while waiting", GameState::Waiting, key(Qt::Key_Escape), false, GameState::Waiting},
+        {"Escape while over", GameState::Over, key(Qt::Key_Escape), false, GameState::Over},
+        {"Escape while playing", GameState::Playing, key(Qt::Key_Escape), false, GameState::Paused},
+        {"おわり while waiting", GameState::Waiting, [&] { form_->KX1->trigger(); }, true, GameState::Waiting},
+        {"おわり while playing", GameState::Playing, [&] { form_->KX1->trigger(); }, true, GameState::Playing},
+        {"the close box", GameState::Waiting, [&] { form_->close(); }, true, GameState::Waiting},
+        {"Alt+F4", GameState::Paused, key(Qt::Key_F4, Qt::AltModifier), true, GameState::Paused},
+        {"F11", GameState::Waiting, key(Qt::Key_F11), false, GameState::Waiting},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        MakeForm();
+        form_->SetChildLock(true);
+        G().SetState(row.from);
+        G().G().WaitCount = 3;
+        const auto seen = Run(row.act);
+        ASSERT_EQ(seen.size(), row.box ? 1u : 0u);
+        if (row.box) {
+            EXPECT_EQ(seen[0].name, QStringLiteral("LockBox"));
+        }
+        form_->Timer1Timer();
+        EXPECT_EQ(G().State(), row.to);
+        EXPECT_FALSE(form_->CloseRequested());
+        EXPECT_TRUE(form_->isVisible());
+        EXPECT_FALSE(form_->isFullScreen());
+    }
+
+    // The game's clock stands still behind the box and runs on after it.
+    form_->Timer1->start();
+    form_->Timer2->start();
+    bool stoodStill = false;
+    QTimer::singleShot(0, [&] {
+        stoodStill = !form_->Timer1->isActive() && !form_->Timer2->isActive();
+        QApplication::activeModalWidget()->close();
+    });
+    form_->KX1->trigger();
+    EXPECT_TRUE(stoodStill);
+    EXPECT_TRUE(form_->Timer1->isActive() && form_->Timer2->isActive());
+
+    // Ctrl+Shift+Q ends the game, in the box as in the game's window.
+    for (bool inBox : {false, true}) {
+        SCOPED_TRACE(inBox);
+        MakeForm();
+        form_->SetChildLock(true);
+        if (inBox) {
+            QTimer::singleShot(0, [] {
+                QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+            });
+            form_->KX1->trigger();
+        } else {
+            QTest::keyClick(form_.get(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+        }
+        EXPECT_TRUE(form_->CloseRequested());
+        EXPECT_FALSE(form_->isVisible());
     }
 }
 

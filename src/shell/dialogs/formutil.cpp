@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -80,6 +81,21 @@ bool SwallowPlainEscape(QKeyEvent* event)
         return true;
     }
     return false;
+}
+
+void PressDefaultButton(const QWidget* game)
+{
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w)
+        w = QApplication::activeWindow();
+    if (!w || w == game)
+        return;
+    for (QPushButton* b : w->findChildren<QPushButton*>()) {
+        if (b->isDefault() && b->isVisible() && b->isEnabled()) {
+            b->click();
+            return;
+        }
+    }
 }
 
 ReactivateAfterModal::ReactivateAfterModal() : previous_(QApplication::activeWindow()) {}

@@ -61,6 +61,10 @@ private:
     QPointer<QWidget> previous_;
 };
 
+// Presses the default button of the game's dialog in front of `game`, the game's window;
+// nothing when the game's window itself is in front.
+void PressDefaultButton(const QWidget* game);
+
 // For dialogs without a Cancel button: true when `event` is Esc without modifiers, which
 // is then accepted and must go no further (Esc closes nothing); false otherwise.
 bool SwallowPlainEscape(QKeyEvent* event);

@@ -22,6 +22,8 @@ void PadBridge::Poll(std::int64_t nowMs)
     // In the name prompt, the top list and the boxes, A does what Enter does there.
     if (r.enterPressed && !active)
         window_.pressDialogDefault();
+    if (r.quitPressed && window_.quitPressed)
+        window_.quitPressed();
 }
 
 } // namespace porimogu

@@ -23,6 +23,7 @@ public:
     struct Window {
         std::function<bool()> isActive;            // the game's window has the keyboard
         std::function<void()> pressDialogDefault;  // presses the default button of the game's dialog in front
+        std::function<void()> quitPressed;         // the second Escape press that quits; may be empty
     };
 
     // `game`, `pads` and `timer` (the one that calls Poll) must outlive the bridge.

@@ -15,6 +15,7 @@
 #include "dialogs/messagebox.h"
 #include "input/padbridge.h"
 #include "audio/sound.h"
+#include "window/childlock.h"
 #include "window/clientlayout.h"
 #include "window/mainmenu.h"
 #include "window/quithint.h"
@@ -27,7 +28,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -39,24 +39,6 @@ TMainForm* MainForm = nullptr;
 TAboutBox* AboutBox = nullptr;
 THelpBox* HelpBox = nullptr;
 TTopDlg* TopDlg = nullptr;
-
-namespace {
-// Presses the default button of the dialog of the game in front of `game`'s window.
-void PressDefaultButton(const QWidget* game)
-{
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w)
-        w = QApplication::activeWindow();
-    if (!w || w == game)
-        return;
-    for (QPushButton* b : w->findChildren<QPushButton*>()) {
-        if (b->isDefault() && b->isVisible() && b->isEnabled()) {
-            b->click();
-            return;
-        }
-    }
-}
-} // namespace
 
 TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
 {
@@ -153,6 +135,10 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
         PadBridge::Window window;
         window.isActive = [this] { return isActiveWindow(); };
         window.pressDialogDefault = [this] { PressDefaultButton(this); };
+        window.quitPressed = [this] {
+            if (lock_)  // shown once the poll is over, so that the pads still answer the box
+                QMetaObject::invokeMethod(lock_.get(), [this] { lock_->ShowBox(); }, Qt::QueuedConnection);
+        };
         padBridge_ = std::make_unique<PadBridge>(*game_, *options_.pads, *PadTimer, std::move(window));
     }
 
@@ -161,6 +147,7 @@ TMainForm::TMainForm(std::uint32_t seed, Options options) : options_(options)
 
 TMainForm::~TMainForm()
 {
+    lock_.reset();
     if (MainForm == this)
         MainForm = nullptr;
 }
@@ -172,6 +159,12 @@ void TMainForm::SetDialogs(TAboutBox* about, THelpBox* help, TTopDlg* top)
     topDlg_ = top;
     if (aboutBox_)
         aboutBox_->SetFrameTimer(Timer1);
+}
+
+void TMainForm::SetChildLock(bool on)
+{
+    if (on && !lock_)
+        lock_ = std::make_unique<ChildLock>(*this);
 }
 
 void TMainForm::LayoutClient()
@@ -412,7 +405,7 @@ void TMainForm::K3Click()
 
 void TMainForm::KX1Click()
 {
-    Guarded([this] { CloseMainWindow(); }, PostErrorBox);
+    Guarded([this] { lock_ ? lock_->ShowBox() : CloseMainWindow(); }, PostErrorBox);
 }
 
 void TMainForm::KV1Click()

@@ -20,6 +20,7 @@ class QTimer;
 
 namespace porimogu {
 
+class ChildLock;
 class PadBridge;
 class PadReader;
 class TAboutBox;
@@ -73,6 +74,11 @@ public:
     void SetFullScreen(bool on);
     void ToggleFullScreen() { SetFullScreen(!isFullScreen()); }
     int ClientScale() const { return PlayField->Scale(); }
+
+    // The child lock (window/childlock.h), set before the window is first shown; it
+    // cannot be taken back. Null while the game runs without it.
+    void SetChildLock(bool on);
+    ChildLock* Lock() { return lock_.get(); }
 
     // Reads the controllers once and hands what they hold to the game; `nowMs` is the
     // time on a monotonic clock. In a dialog of the game, Enter (A) presses its
@@ -138,6 +144,7 @@ private:
     std::unique_ptr<Game> game_;
     std::unique_ptr<PadReader> ownPads_;
     std::unique_ptr<PadBridge> padBridge_;  // null while there are no controllers to read
+    std::unique_ptr<ChildLock> lock_;
     QElapsedTimer padClock_;
     QWidget* client_ = nullptr;
     QWidget* stage_ = nullptr;  // the client area's content, scaled and centred in full screen

@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>In dieser Sprache starten: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Ohne Musik starten</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Mit Spieltempo N starten: %1 bis %2, kleiner ist schneller (normal %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Kindersicherung: Vollbild, und das Spiel läuft, bis ein Erwachsener es mit Strg+Umschalt+Q beendet</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 ist unbekannt; das Spiel startet ohne</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 braucht einen Wert; das Spiel startet ohne</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>Tempo %1 geht nicht: erlaubt ist eine Zahl von %2 bis %3. Das Spiel startet mit %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Nicht wählerisch sein!
 
 • Mit den Menüs geht es leichter</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Der Home-Ordner ist nicht bekannt, darum kann das Spiel nicht starten</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 ist kein Ordner, darum kann das Spiel nicht starten</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>%1 kann nicht angelegt werden, darum kann das Spiel nicht starten</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>In %1 kann nicht geschrieben werden, darum kann das Spiel nicht starten</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>%1 kann nicht geöffnet werden, darum kann das Spiel nicht starten</translation>
     </message>
 </context>
 <context>

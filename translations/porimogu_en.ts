@@ -98,6 +98,65 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Start in this language: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Start without music</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Start at game speed N: %1 to %2, smaller is faster (usually %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Child lock: full screen, and the game goes on until a grown-up ends it with Ctrl+Shift+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 is not known; the game starts without it</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 needs a value; the game starts without it</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>Speed %1 cannot be used: it is a number from %2 to %3. The game starts at %4</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>ぽりもぐゲーム</source>
+        <translation>Porimogu</translation>
+    </message>
+    <message>
+        <source>ちいさな こどもの ゲーム</source>
+        <translation>Arcade game for small children</translation>
+    </message>
+    <message>
+        <source>ぽっけを うごかして たべものを たべよう</source>
+        <translation>Steer Pokke around the field and eat the food before time runs out</translation>
+    </message>
+    <message>
+        <source>こども;ゲーム;ぽっけ;たべもの;</source>
+        <translation>kids;children;arcade;food;Pokke;</translation>
+    </message>
+    <message>
+        <source>ぜんがめんで あそぶ</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>こどもロックで あそぶ</source>
+        <translation>Child lock</translation>
+    </message>
+    <message>
+        <source>おんがくなしで あそぶ</source>
+        <translation>Without music</translation>
+    </message>
+    <message>
+        <source>ちいさな こどもの ための ゲーム</source>
+        <translation>A gentle arcade game for small children</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -169,6 +228,29 @@
 • Don&apos;t be a picky eater
 
 • The menus make it easier</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Your home folder is not known, so the game cannot start</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 is not a folder, so the game cannot start</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>%1 cannot be made, so the game cannot start</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>%1 cannot be written to, so the game cannot start</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>%1 cannot be opened, so the game cannot start</translation>
     </message>
 </context>
 <context>
@@ -464,41 +546,6 @@
     <message>
         <source>  Date</source>
         <translation>  Date</translation>
-    </message>
-</context>
-<context>
-    <name>DesktopEntry</name>
-    <message>
-        <source>ぽりもぐゲーム</source>
-        <translation>Porimogu</translation>
-    </message>
-    <message>
-        <source>ちいさな こどもの ゲーム</source>
-        <translation>Arcade game for small children</translation>
-    </message>
-    <message>
-        <source>ぽっけを うごかして たべものを たべよう</source>
-        <translation>Steer Pokke around the field and eat the food before time runs out</translation>
-    </message>
-    <message>
-        <source>こども;ゲーム;ぽっけ;たべもの;</source>
-        <translation>kids;children;arcade;food;Pokke;</translation>
-    </message>
-    <message>
-        <source>ぜんがめんで あそぶ</source>
-        <translation>Full screen</translation>
-    </message>
-    <message>
-        <source>こどもロックで あそぶ</source>
-        <translation>Child lock</translation>
-    </message>
-    <message>
-        <source>おんがくなしで あそぶ</source>
-        <translation>Without music</translation>
-    </message>
-    <message>
-        <source>ちいさな こどもの ための ゲーム</source>
-        <translation>A gentle arcade game for small children</translation>
     </message>
 </context>
 </TS>

@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Empezar en este idioma: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Empezar sin música</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Empezar con la velocidad N: de %1 a %2, menos es más rápido (normal %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Bloqueo infantil: pantalla completa, y el juego sigue hasta que un adulto lo cierra con Ctrl+Mayús+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 no se conoce; el juego empieza sin eso</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 necesita un valor; el juego empieza sin eso</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>La velocidad %1 no vale: debe ser un número de %2 a %3. El juego empieza con %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • ¡Hay que comer de todo!
 
 • Con los menús es más fácil</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>No se sabe cuál es tu carpeta personal, así que el juego no puede empezar</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 no es una carpeta, así que el juego no puede empezar</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>No se puede crear %1, así que el juego no puede empezar</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>No se puede escribir en %1, así que el juego no puede empezar</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>No se puede abrir %1, así que el juego no puede empezar</translation>
     </message>
 </context>
 <context>

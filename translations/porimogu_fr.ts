@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Démarrer dans cette langue : %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Commencer sans musique</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Commencer à la vitesse N : de %1 à %2, plus petit est plus rapide (d’habitude %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Verrou enfant : plein écran, et le jeu continue jusqu’à ce qu’un adulte le ferme avec Ctrl+Maj+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 est inconnu ; le jeu commence sans</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 demande une valeur ; le jeu commence sans</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>La vitesse %1 ne va pas : c’est un nombre de %2 à %3. Le jeu commence à %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Il faut manger de tout !
 
 • Avec les menus, c&apos;est plus facile</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Ton dossier personnel est inconnu, donc le jeu ne peut pas commencer</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 n’est pas un dossier, donc le jeu ne peut pas commencer</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>%1 ne peut pas être créé, donc le jeu ne peut pas commencer</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>On ne peut pas écrire dans %1, donc le jeu ne peut pas commencer</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>%1 ne peut pas être ouvert, donc le jeu ne peut pas commencer</translation>
     </message>
 </context>
 <context>

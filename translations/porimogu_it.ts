@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Avvia in questa lingua: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Inizia senza musica</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Inizia con la velocità N: da %1 a %2, più piccolo è più veloce (di solito %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Blocco bambini: schermo intero, e il gioco continua finché un adulto lo chiude con Ctrl+Maiusc+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 non si conosce; il gioco inizia senza</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 vuole un valore; il gioco inizia senza</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>La velocità %1 non va: serve un numero da %2 a %3. Il gioco inizia con %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Bisogna mangiare di tutto!
 
 • Con i menu è più facile</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>La cartella home non si conosce, quindi il gioco non può iniziare</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 non è una cartella, quindi il gioco non può iniziare</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>Non si può creare %1, quindi il gioco non può iniziare</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>Non si può scrivere in %1, quindi il gioco non può iniziare</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>Non si può aprire %1, quindi il gioco non può iniziare</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>이 언어로 시작합니다: %1</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>음악 없이 시작해요</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>게임 빠르기 N으로 시작해요: %1부터 %2까지, 작을수록 빨라요 (보통 %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>어린이 잠금: 전체 화면이고, 어른이 Ctrl+Shift+Q로 끌 때까지 계속돼요</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1은(는) 모르는 것이라 빼고 시작해요</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 뒤에 값이 없어서 빼고 시작해요</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>빠르기 %1은(는) 쓸 수 없어요: %2부터 %3까지의 숫자예요. %4(으)로 시작해요</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • 편식하면 안 돼요
 
 • 메뉴를 쓰면 알기 쉬워요</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>홈 폴더를 알 수 없어서 시작할 수 없어요</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1은(는) 폴더가 아니라서 시작할 수 없어요</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>%1을(를) 만들 수 없어서 시작할 수 없어요</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>%1에 쓸 수 없어서 시작할 수 없어요</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>%1에 들어갈 수 없어서 시작할 수 없어요</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Begin in deze taal: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Beginnen zonder muziek</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Beginnen met snelheid N: %1 tot %2, kleiner is sneller (gewoon %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Kinderslot: volledig scherm, en het spel gaat door tot een volwassene het stopt met Ctrl+Shift+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 is onbekend; het spel begint zonder</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 heeft een waarde nodig; het spel begint zonder</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>Snelheid %1 kan niet: het is een getal van %2 tot %3. Het spel begint met %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Niet kieskeurig zijn!
 
 • Met de menu&apos;s is alles makkelijker</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Je thuismap is niet bekend, dus het spel kan niet beginnen</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 is geen map, dus het spel kan niet beginnen</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>%1 kan niet gemaakt worden, dus het spel kan niet beginnen</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>In %1 kan niet geschreven worden, dus het spel kan niet beginnen</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>%1 kan niet geopend worden, dus het spel kan niet beginnen</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Uruchom w tym języku: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Zacznij bez muzyki</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Zacznij z prędkością N: od %1 do %2, mniej to szybciej (zwykle %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Blokada dziecięca: pełny ekran, a gra trwa, aż dorosły zamknie ją klawiszami Ctrl+Shift+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>Nie znam %1; gra zaczyna się bez tego</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 potrzebuje wartości; gra zaczyna się bez tego</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>Prędkość %1 nie pasuje: to liczba od %2 do %3. Gra zaczyna z %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Nie wybrzydzaj przy jedzeniu!
 
 • Z menu jest łatwiej</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Nie wiadomo, gdzie jest folder domowy, więc gra nie może się zacząć</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 nie jest folderem, więc gra nie może się zacząć</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>Nie można utworzyć %1, więc gra nie może się zacząć</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>Nie można pisać w %1, więc gra nie może się zacząć</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>Nie można otworzyć %1, więc gra nie może się zacząć</translation>
     </message>
 </context>
 <context>

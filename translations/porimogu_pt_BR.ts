@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Começa neste idioma: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Começar sem música</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Começar na velocidade N: de %1 a %2, menor é mais rápido (normal %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Trava infantil: tela cheia, e o jogo continua até um adulto fechar com Ctrl+Shift+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 não é conhecido; o jogo começa sem isso</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 precisa de um valor; o jogo começa sem isso</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>A velocidade %1 não serve: é um número de %2 a %3. O jogo começa com %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Nada de ser enjoado para comer!
 
 • Com os menus fica mais fácil</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Não se sabe qual é a sua pasta pessoal, então o jogo não pode começar</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 não é uma pasta, então o jogo não pode começar</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>Não dá para criar %1, então o jogo não pode começar</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>Não dá para gravar em %1, então o jogo não pode começar</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>Não dá para abrir %1, então o jogo não pode começar</translation>
     </message>
 </context>
 <context>

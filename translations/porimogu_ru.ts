@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Запуск на этом языке: %1.</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Начать без музыки</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Начать со скоростью N: от %1 до %2, меньше — быстрее (обычно %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Детский замок: полный экран, и игра идёт, пока взрослый не закроет её клавишами Ctrl+Shift+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 — неизвестно; игра начнётся без этого</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>Для %1 нужно значение; игра начнётся без этого</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>Скорость %1 не подходит: нужно число от %2 до %3. Игра начнётся со скоростью %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Не привередничай в еде!
 
 • С меню всё понятнее</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Домашняя папка неизвестна, поэтому игра не может начаться</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 — не папка, поэтому игра не может начаться</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>Не удаётся создать %1, поэтому игра не может начаться</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>В %1 нельзя записать, поэтому игра не может начаться</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>Не удаётся открыть %1, поэтому игра не может начаться</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>Почати цією мовою: %1</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>Почати без музики</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>Почати зі швидкістю N: від %1 до %2, менше — швидше (зазвичай %3)</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>Дитячий замок: повний екран, і гра триває, доки дорослий не закриє її клавішами Ctrl+Shift+Q</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>%1 — невідомо; гра почнеться без цього</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>Для %1 потрібне значення; гра почнеться без цього</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>Швидкість %1 не підходить: потрібне число від %2 до %3. Гра почнеться зі швидкістю %4</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 • Не вередуй, їж усе
 
 • З меню все зрозуміліше</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>Домашня тека невідома, тому гра не може початися</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 — не тека, тому гра не може початися</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>Не вдається створити %1, тому гра не може початися</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>У %1 не можна записати, тому гра не може початися</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>Не вдається відкрити %1, тому гра не може початися</translation>
     </message>
 </context>
 <context>

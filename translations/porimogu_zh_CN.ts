@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>用这种语言开始：%1</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>不放音乐开始</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>以速度 N 开始：%1 到 %2，越小越快（平常是 %3）</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>儿童锁：全屏，一直玩到大人按 Ctrl+Shift+Q 结束</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>不认识 %1，不用它开始游戏</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 后面要有一个值，不用它开始游戏</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>速度 %1 不能用：要 %2 到 %3 的数字。用 %4 开始游戏</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 •不要挑食哦
 
 •用菜单会更容易明白</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>不知道主文件夹在哪里，所以游戏不能开始</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 不是文件夹，所以游戏不能开始</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>不能创建 %1，所以游戏不能开始</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>不能写入 %1，所以游戏不能开始</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>不能打开 %1，所以游戏不能开始</translation>
     </message>
 </context>
 <context>

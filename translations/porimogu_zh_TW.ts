@@ -98,6 +98,30 @@
         <source>この ことばで はじめます: %1</source>
         <translation>用這種語言開始：%1</translation>
     </message>
+    <message>
+        <source>おんがくなしで はじめます</source>
+        <translation>不放音樂開始</translation>
+    </message>
+    <message>
+        <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
+        <translation>以速度 N 開始：%1 到 %2，越小越快（平常是 %3）</translation>
+    </message>
+    <message>
+        <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
+        <translation>兒童鎖：全螢幕，一直玩到大人按 Ctrl+Shift+Q 結束</translation>
+    </message>
+    <message>
+        <source>%1 は わからないので、つかわずに はじめます</source>
+        <translation>不認識 %1，不用它開始遊戲</translation>
+    </message>
+    <message>
+        <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
+        <translation>%1 後面要有一個值，不用它開始遊戲</translation>
+    </message>
+    <message>
+        <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
+        <translation>速度 %1 不能用：要 %2 到 %3 的數字。用 %4 開始遊戲</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -204,6 +228,29 @@
 •不要挑食喔
 
 •用選單會更容易明白</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>ホームフォルダが わからないので できません</source>
+        <translation>不知道家目錄在哪裡，所以遊戲不能開始</translation>
+    </message>
+    <message>
+        <source>%1 が フォルダでは ないので できません</source>
+        <translation>%1 不是資料夾，所以遊戲不能開始</translation>
+    </message>
+    <message>
+        <source>%1 を つくれないので できません</source>
+        <translation>不能建立 %1，所以遊戲不能開始</translation>
+    </message>
+    <message>
+        <source>%1 に かきこめないので できません</source>
+        <translation>不能寫入 %1，所以遊戲不能開始</translation>
+    </message>
+    <message>
+        <source>%1 に はいれないので できません</source>
+        <translation>不能打開 %1，所以遊戲不能開始</translation>
     </message>
 </context>
 <context>

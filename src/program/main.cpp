@@ -1,7 +1,7 @@
 // Starts the game: seed from the clock, the main window and its three dialogs, the
-// message loop; at the end the window's clean-up stops the music. --fullscreen opens
-// the window in full screen, --language CODE speaks that language for this start;
-// --help and --version answer in the terminal and end.
+// message loop; at the end the window's clean-up stops the music. The options
+// (platform/commandline) are for this start only: --help and --version answer in the
+// terminal and end; anything the game cannot take is said in one line and left out.
 #include "dialogs/aboutbox.h"
 #include "platform/commandline.h"
 #include "platform/display.h"
@@ -17,8 +17,8 @@
 #include "platform/trace.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
+#include <QScrollBar>
 #include <QStringList>
 
 #include <cstdio>
@@ -42,11 +42,12 @@ bool Print(const QString& text)
         && std::fflush(stdout) == 0;
 }
 
-// A --language the game does not have is said in one line; the game goes on.
-void SayUnknownLanguage(const porimogu::StartLanguage& start)
+// What the game could not take is said in one line each; the game goes on.
+void Complain(const QStringList& complaints)
 {
-    if (!start.complaint.isEmpty())
-        std::fprintf(stderr, "porimogu: %s\n", start.complaint.toLocal8Bit().constData());
+    for (const QString& complaint : complaints)
+        if (!complaint.isEmpty())
+            std::fprintf(stderr, "porimogu: %s\n", complaint.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -56,12 +57,12 @@ int main(int argc, char** argv)
     QStringList rawArgs;
     for (int i = 0; i < argc; ++i)
         rawArgs << QString::fromLocal8Bit(argv[i]);
-    const porimogu::CommandLine line = porimogu::ReadCommandLine(rawArgs);
+    porimogu::CommandLine line = porimogu::ReadCommandLine(rawArgs);
     // --help and --version need no desktop: answered in the desktop's language, with
     // only the core of the toolkit.
     if (line.ask == porimogu::CommandLine::Ask::Help || line.ask == porimogu::CommandLine::Ask::Version) {
         QCoreApplication app(argc, argv);
-        SayUnknownLanguage(porimogu::InstallStartLanguage(line.language));
+        Complain({porimogu::InstallStartLanguage(line.language).complaint});
         const bool help = line.ask == porimogu::CommandLine::Ask::Help;
         return Print(help ? porimogu::HelpText(QStringLiteral("porimogu"), porimogu::GameLanguages())
                           : porimogu::VersionText())
@@ -71,12 +72,22 @@ int main(int argc, char** argv)
 
     // Without a desktop to open on, say so plainly instead of letting the toolkit abort.
     if (const QString problem = porimogu::DisplayProblem(); !problem.isEmpty()) {
+        if (line.ask == porimogu::CommandLine::Ask::LaunchError) {
+            // The launcher's reason is not lost with the box it cannot show.
+            QCoreApplication app(argc, argv);
+            porimogu::InstallStartLanguage(QString());
+            Complain({porimogu::LaunchErrorText(line).replace(QLatin1Char('\n'), QLatin1String(": "))});
+        }
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         return 1;
     }
     QApplication app(argc, argv);
+    // Read again now that the toolkit has taken its own options (-platform, -style ...) out.
+    line = porimogu::ReadCommandLine(QCoreApplication::arguments());
     const porimogu::StartLanguage start = porimogu::InstallStartLanguage(line.language);
-    SayUnknownLanguage(start);
+    QStringList complaints = porimogu::Complaints(line);
+    if (!start.complaint.isEmpty())
+        complaints.prepend(start.complaint);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.porimogu"));
     QApplication::setWindowIcon(ProgramIcon());
     porimogu::InstallFontSubstitutions(start.language);
@@ -84,22 +95,17 @@ int main(int argc, char** argv)
     porimogu::CloseOnTerminationSignals(&QApplication::closeAllWindows);
     porimogu::TraceWindows();
 
-    // `--launch-error TEXT`: the launcher could not prepare the player's folder and
-    // hands the reason over, so a start from the desktop menu shows it instead of
-    // leaving the player with nothing on the screen.
+    // `--launch-error REASON PATH DETAIL`: the launcher could not prepare the player's
+    // folder and hands the reason over, so a start from the desktop menu shows it, in
+    // the player's language, instead of leaving the player with nothing on the screen.
     if (line.ask == porimogu::CommandLine::Ask::LaunchError) {
-        porimogu::ShowErrorBox(line.launchError);
+        const QString text = porimogu::LaunchErrorText(line);
+        Complain({QString(text).replace(QLatin1Char('\n'), QLatin1String(": "))});
+        porimogu::ShowErrorBox(text);
         porimogu::Trace("end", QStringLiteral("1"));
         return 1;
     }
-
-    // An unknown option is said on stderr and ends the program before any window (the
-    // toolkit has taken its own options out by now).
-    QCommandLineParser parser;
-    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"));
-    parser.addOption(fullScreen);
-    parser.addOption(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("CODE")));
-    parser.process(app);
+    Complain(complaints);
 
     // One game per folder: a second start brings the running one to the front and ends.
     porimogu::OneGamePerFolder oneGame;
@@ -119,6 +125,12 @@ int main(int argc, char** argv)
         porimogu::TopDlg = new porimogu::TTopDlg(&form);
         form.SetDialogs(porimogu::AboutBox, porimogu::HelpBox, porimogu::TopDlg);
         oneGame.BringToFrontOnRequest([&form] { return form.windowHandle(); });
+        if (line.noMusic)
+            form.StartWithoutMusic();
+        if (line.speed) {
+            porimogu::AboutBox->ScrollBar1->setValue(*line.speed);  // the frame timer follows
+            porimogu::Trace("speed", QString::number(*line.speed));
+        }
         if (!form.CloseRequested() && !porimogu::TerminationRequested()) {
             if (line.fullScreen)
                 form.SetFullScreen(true);

@@ -22,12 +22,16 @@ chmod +x "$tmp/game"
 sed -e "s|@PORIMOGU_BINARY@|$tmp/game|" -e "s|@PORIMOGU_DATA_DIR@|$tmp/share|" "$template" >"$tmp/porimogu"
 chmod +x "$tmp/porimogu"
 
-# launch VAR=VALUE...: runs the launcher in $tmp/cwd with only these variables (and PATH); sets
-# `status` and `report` (what the stand-in game saw, empty when it never ran).
+# launch VAR=VALUE... [-- OPTION...]: runs the launcher in $tmp/cwd with only these
+# variables (and PATH) and these options; sets `status` and `report` (what the stand-in
+# game saw, empty when it never ran).
 launch() {
+  local vars=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do vars+=("$1"); shift; done
+  [ $# -eq 0 ] || shift
   rm -f "$tmp/report"
   status=0
-  (cd "$tmp/cwd" && env -i PATH="$PATH" REPORT="$tmp/report" "$@" "$tmp/porimogu" 2>"$tmp/stderr") || status=$?
+  (cd "$tmp/cwd" && env -i PATH="$PATH" REPORT="$tmp/report" "${vars[@]}" "$tmp/porimogu" "$@" 2>"$tmp/stderr") || status=$?
   report=$(cat "$tmp/report" 2>/dev/null || true)
 }
 
@@ -51,6 +55,11 @@ launch HOME="$home"
 [ "$(cat "$data/game.bmp")" = mine ] || fail "the player's own game.bmp was replaced"
 [ "$(readlink "$data/game.mid")" = "$tmp/share/game.mid" ] || fail "a dangling game.mid link was not renewed"
 
+# The player's options reach the game as given.
+launch HOME="$home" -- --no-music --speed 9 --bogus
+[ "$(grep '^arg=' <<<"$report" | tr '\n' ' ')" = "arg=--no-music arg=--speed arg=9 arg=--bogus " ] \
+  || fail "the options were not handed on as given: $report"
+
 # XDG_DATA_HOME: used when absolute, ignored when relative.
 launch HOME="$home" XDG_DATA_HOME="$tmp/xdg"
 grep -qx "dir=$tmp/xdg/porimogu" <<<"$report" || fail "absolute XDG_DATA_HOME not used: $report"
@@ -58,25 +67,22 @@ launch HOME="$home" XDG_DATA_HOME=rel
 grep -qx "dir=$data" <<<"$report" || fail "relative XDG_DATA_HOME not ignored: $report"
 [ ! -e "$tmp/cwd/rel" ] || fail "a folder was made under the relative XDG_DATA_HOME"
 
-# Folders that cannot be prepared: the game shows the reason, the status is 1.
+# Folders that cannot be prepared: the game is asked to show the reason (it says it in
+# the player's language), the status is 1.
 echo file >"$tmp/afile"
 mkdir -p "$tmp/filehome/.local/share" && echo x >"$tmp/filehome/.local/share/porimogu"
-while IFS='|' read -r what vars words; do
+while IFS='|' read -r what vars reason path; do
   # shellcheck disable=SC2086
   launch $vars
   [ "$status" -eq 1 ] || fail "$what: status $status, not 1"
-  grep -qx -- 'arg=--launch-error' <<<"$report" || fail "$what: the game was not asked to show the reason: $report"
-  grep -q -- "$words" <<<"$report" || fail "$what: the reason does not say '$words': $report"
-  grep -q -- "$words" "$tmp/stderr" || fail "$what: the reason is not on standard error"
+  [ "$(grep '^arg=' <<<"$report" | head -3 | tr '\n' ' ')" = "arg=--launch-error arg=$reason arg=$path " ] \
+    || fail "$what: the game was not asked to show $reason about '$path': $report"
+  [ "$(grep -c '^arg=' <<<"$report")" -eq 4 ] || fail "$what: not one detail: $report"
 done <<EOF2
-no HOME nor XDG_DATA_HOME|XDG_DATA_HOME=relative|HOME and XDG_DATA_HOME are not set
-the folder is a file|HOME=$tmp/filehome|フォルダでは ないので
-the parent is not a folder|XDG_DATA_HOME=$tmp/afile|つくれないので
-the parent cannot be written|XDG_DATA_HOME=/proc/1|つくれないので
-in English|HOME=$tmp/filehome LANG=en_US.UTF-8|is not a folder, so
-in the first of the languages asked for|HOME=$tmp/filehome LANGUAGE=fr:en_GB:ja LANG=ja_JP.UTF-8|is not a folder, so
-in Japanese when asked before English|HOME=$tmp/filehome LANGUAGE=ja:en LANG=en_US.UTF-8|フォルダでは ないので
-in Japanese for C|HOME=$tmp/filehome LC_ALL=C LANG=en_US.UTF-8|フォルダでは ないので
+no HOME nor XDG_DATA_HOME|XDG_DATA_HOME=relative|no-home|
+the folder is a file|HOME=$tmp/filehome|not-a-folder|$tmp/filehome/.local/share/porimogu
+the parent is not a folder|XDG_DATA_HOME=$tmp/afile|cannot-make|$tmp/afile/porimogu
+the parent cannot be written|XDG_DATA_HOME=/proc/1|cannot-make|/proc/1/porimogu
 EOF2
 
 # Wayland: through X11 when the session has XWayland, else Qt's own choice; an explicit
@@ -94,7 +100,7 @@ EOF2
 
 # --help and --version go straight to the game, which answers them: nothing is made,
 # not even without a home.
-for opt in --help -h --version "--fullscreen --help"; do
+for opt in --help -h --version "--fullscreen --help" "--speed=9 --version"; do
   # shellcheck disable=SC2086  # the options, split
   (cd "$tmp/cwd" && env -i PATH="$PATH" REPORT="$tmp/report" "$tmp/porimogu" $opt 2>"$tmp/stderr") \
     || fail "$opt without a home: status $?"

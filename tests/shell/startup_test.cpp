@@ -24,37 +24,82 @@ using namespace porimogu::testing;
 
 namespace {
 
-// The command line: help wins wherever it stands (before a lone "--"), then the
-// version; the launcher's error is only ever the whole command line.
-TEST(CommandLine, HelpAndVersionAreAnsweredWhereverTheyStand)
+// The command line, as a grown-up may write it in a desktop entry or a kiosk's start
+// line: help wins wherever it stands (before a lone "--"), then the version; options
+// combine, take `--opt value` and `--opt=value`, and whatever cannot be taken is a
+// complaint that leaves the rest as it would be without it.
+TEST(CommandLine, EachOptionIsTakenAndAnythingElseIsSaidAndLeftOut)
 {
     using Ask = CommandLine::Ask;
+    using Kind = CommandLine::Complaint::Kind;
+    using Complaints = QList<CommandLine::Complaint>;
     const struct {
         QStringList args;
-        Ask ask;
-        bool fullScreen;
+        Ask ask = Ask::Play;
+        bool fullScreen = false, childLock = false, noMusic = false;
+        std::optional<int> speed = {};
+        QString language = {};
+        Complaints complaints = {};
     } rows[] = {
-        {{}, Ask::Play, false},
+        {{}},
         {{"--fullscreen"}, Ask::Play, true},
-        {{"--help"}, Ask::Help, false},
-        {{"-h"}, Ask::Help, false},
+        {{"--child-lock"}, Ask::Play, true, true},
+        {{"--no-music"}, Ask::Play, false, false, true},
+        {{"--speed", "2"}, Ask::Play, false, false, false, 2},
+        {{"--speed=102"}, Ask::Play, false, false, false, 102},
+        {{"--language", "de", "--no-music", "--speed=10", "--child-lock"}, Ask::Play, true, true, true, 10, "de"},
+        {{"--language=pt_BR"}, Ask::Play, false, false, false, {}, "pt_BR"},
+        {{"--speed", "1"}, Ask::Play, false, false, false, {}, {}, {{Kind::BadSpeed, "1"}}},
+        {{"--speed=103", "--no-music"}, Ask::Play, false, false, true, {}, {}, {{Kind::BadSpeed, "103"}}},
+        {{"--speed", "fast"}, Ask::Play, false, false, false, {}, {}, {{Kind::BadSpeed, "fast"}}},
+        {{"--speed=", "--fullscreen"}, Ask::Play, true, false, false, {}, {}, {{Kind::BadSpeed, ""}}},
+        {{"--fullscreen", "--speed"}, Ask::Play, true, false, false, {}, {}, {{Kind::NeedsValue, "--speed"}}},
+        {{"--bogus", "--no-music", "game.mid"}, Ask::Play, false, false, true, {}, {},
+         {{Kind::Unknown, "--bogus"}, {Kind::Unknown, "game.mid"}}},
+        {{"--fullscreen=yes", "-x"}, Ask::Play, false, false, false, {}, {},
+         {{Kind::Unknown, "--fullscreen=yes"}, {Kind::Unknown, "-x"}}},
+        {{"--help"}, Ask::Help},
+        {{"-h"}, Ask::Help},
         {{"--fullscreen", "--version", "--help"}, Ask::Help, true},
-        {{"--version"}, Ask::Version, false},
-        {{"-platform", "offscreen", "--version"}, Ask::Version, false},
-        {{"--", "--help", "--fullscreen"}, Ask::Play, false},
-        {{"--launch-error", "--help"}, Ask::LaunchError, false},
-        {{"--launch-error"}, Ask::Play, false},
-        {{"--launch-error", "a", "--help"}, Ask::Help, false},
+        {{"--version"}, Ask::Version},
+        {{"--", "--help", "--fullscreen"}, Ask::Play, false, false, false, {}, {},
+         {{Kind::Unknown, "--help"}, {Kind::Unknown, "--fullscreen"}}},
+        {{"--launch-error", "no-home", "", "HOME is not set"}, Ask::LaunchError},
+        {{"--launch-error", "--help"}, Ask::Help, false, false, false, {}, {}, {{Kind::Unknown, "--launch-error"}}},
     };
     for (const auto& row : rows) {
         const CommandLine line = ReadCommandLine(QStringList{QStringLiteral("porimogu")} + row.args);
         const std::string said = row.args.join(u' ').toStdString();
         EXPECT_EQ(line.ask, row.ask) << said;
         EXPECT_EQ(line.fullScreen, row.fullScreen) << said;
+        EXPECT_EQ(line.childLock, row.childLock) << said;
+        EXPECT_EQ(line.noMusic, row.noMusic) << said;
+        EXPECT_EQ(line.speed, row.speed) << said;
+        EXPECT_EQ(line.language, row.language) << said;
+        EXPECT_EQ(line.complaints, row.complaints) << said;
+        EXPECT_EQ(porimogu::Complaints(line).size(), row.complaints.size()) << said;
     }
-    EXPECT_EQ(ReadCommandLine({"porimogu", "--launch-error", "--help"}).launchError, QStringLiteral("--help"));
-    EXPECT_TRUE(HelpText(QStringLiteral("porimogu")).contains(QStringLiteral("  --fullscreen    ")));
+    EXPECT_EQ(porimogu::Complaints(ReadCommandLine({"porimogu", "--speed=1"})),
+              QStringList{QStringLiteral("はやさ 1 は つかえません: 2 から 102 の かずです。40 で はじめます")});
+    const QString help = HelpText(QStringLiteral("porimogu"));
+    for (const OptionRow& option : OptionTable())
+        EXPECT_TRUE(help.contains(QLatin1String(option.name))) << option.name;
+    EXPECT_TRUE(help.contains(QStringLiteral("  --speed N       ゲームの はやさ N で はじめます: 2 から 102")));
     EXPECT_TRUE(VersionText().startsWith(QStringLiteral("porimogu 2.")));
+}
+
+// The launcher's reasons: each key its own text about the folder, with the system's
+// words below; a key this game does not know still shows the folder and the words.
+TEST(CommandLine, TheLaunchersReasonIsShownWithItsFolder)
+{
+    const auto shown = [](const char* key) {
+        return LaunchErrorText(ReadCommandLine({"porimogu", "--launch-error", key, "/h/p", "denied"}));
+    };
+    EXPECT_EQ(shown("no-home"), QStringLiteral("ホームフォルダが わからないので できません\ndenied"));
+    EXPECT_EQ(shown("cannot-write"), QStringLiteral("/h/p に かきこめないので できません\ndenied"));
+    for (const char* key : {"not-a-folder", "cannot-make", "cannot-enter"})
+        EXPECT_TRUE(shown(key).startsWith(QStringLiteral("/h/p "))) << key;
+    EXPECT_EQ(shown("from-a-newer-launcher"), QStringLiteral("/h/p\ndenied"));
 }
 
 void Write(const char* name, const QByteArray& bytes)

@@ -4,6 +4,7 @@
 #include "dialogs/centring.h"
 #include "dialogs/formutil.h"
 #include "dialogs/errorguard.h"
+#include "platform/commandline.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -123,8 +124,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     ScrollBar1 = new QScrollBar(Qt::Horizontal, Panel2);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     ScrollBar1->setGeometry(32, 40, 121, 15);
-    ScrollBar1->setRange(2, 102);
-    ScrollBar1->setValue(40);
+    ScrollBar1->setRange(kFastestSpeed, kSlowestSpeed);
+    ScrollBar1->setValue(kStartSpeed);
     ScrollBar1->setSingleStep(1);
     ScrollBar1->setPageStep(2);
     ScrollBar1->setFocusPolicy(Qt::StrongFocus);

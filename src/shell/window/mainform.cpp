@@ -261,6 +261,13 @@ void TMainForm::FormCreate()
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
+void TMainForm::StartWithoutMusic()
+{
+    game_->MusicUnavailable();
+    K2->setChecked(false);
+    Trace("music", QStringLiteral("off"));
+}
+
 void TMainForm::FormDestroy()
 {
     if (MediaPlayer1) {

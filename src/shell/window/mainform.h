@@ -51,6 +51,9 @@ public:
 
     void FormCreate();
     void FormDestroy();
+    // --no-music: the music flag off and おんがくつき unchecked before the first game;
+    // checking the item later plays as always.
+    void StartWithoutMusic();
 
     // The dialogs created after the main window, each into its reference.
     void SetDialogs(TAboutBox* about, THelpBox* help, TTopDlg* top);

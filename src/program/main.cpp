@@ -20,6 +20,7 @@
 #include <QIcon>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -99,9 +100,7 @@ int main(int argc, char** argv)
     // folder and hands the reason over, so a start from the desktop menu shows it, in
     // the player's language, instead of leaving the player with nothing on the screen.
     if (line.ask == porimogu::CommandLine::Ask::LaunchError) {
-        const QString text = porimogu::LaunchErrorText(line);
-        Complain({QString(text).replace(QLatin1Char('\n'), QLatin1String(": "))});
-        porimogu::ShowErrorBox(text);
+        porimogu::ShowErrorBox(porimogu::LaunchErrorText(line));  // on stderr too
         porimogu::Trace("end", QStringLiteral("1"));
         return 1;
     }
@@ -129,7 +128,7 @@ int main(int argc, char** argv)
             form.StartWithoutMusic();
         if (line.speed) {
             porimogu::AboutBox->ScrollBar1->setValue(*line.speed);  // the frame timer follows
-            porimogu::Trace("speed", QString::number(*line.speed));
+            porimogu::Trace("speed", QString::number(form.Timer1->interval()));
         }
         if (!form.CloseRequested() && !porimogu::TerminationRequested()) {
             if (line.fullScreen)

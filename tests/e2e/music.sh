@@ -6,6 +6,7 @@
 # and is paused, heard while it plays, and eating rings a beep; a PipeWire whose session
 # manager is gone (streams accepted, never made ready) costs the start a moment and the
 # one no-sound box, and the game then plays silent without ever waiting for the server.
+# --no-music starts it silent until the music item is checked.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
@@ -86,6 +87,24 @@ done
 [ "$heard" -gt 200 ] || fail "no beep heard while ぽっけ walked about eating (loudest sample $heard)"
 echo "beep heard through PipeWire: loudest sample $heard"
 [ -z "$(boxes_said)" ] || fail "boxes through PipeWire: $(boxes_said)"
+stop_game
+
+rule "--no-music --speed 10 and a mistyped option: one line about it, then a game at speed 10, silent until おんがくつき is checked"
+new_game_dir
+open_game --no-music --speed 10 --bogus
+[ "$(boxes_said)" = "--bogus は わからないので、つかわずに はじめます" ] || fail "expected one line about --bogus, got: $(boxes_said)"
+expect_said speed '10$'
+expect_said music off
+watch_status_bar
+press "$win" Return 'state playing'
+expect_music silent
+! grep -q '^porimogu-trace: music play' "$E2E_LOG" || fail "the music played under --no-music"
+press "$win" Escape 'state paused'
+choose_item "$win" o m
+wait_trace 'check K2 on'
+press "$win" Return 'state playing'
+expect_said music play
+expect_music playing
 stop_game
 for p in "${E2E_SOUND_PIDS[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
 E2E_SOUND_PIDS=(); E2E_MONITOR=""

@@ -65,6 +65,23 @@ for code in "${languages[@]}"; do
     && grep -q "<lang>$code</lang>" "$metainfo" || fail "the metainfo does not name the game in $code"
 done
 
+# Each desktop action starts the game with its option, named in every language.
+for action in fullscreen:--fullscreen childlock:--child-lock nomusic:--no-music; do
+  group=$(sed -n "/^\[Desktop Action ${action%%:*}\]/,/^\[/p" "$entry")
+  grep -qx "Exec=/usr/games/porimogu ${action#*:}" <<<"$group" || fail "the ${action%%:*} action does not run ${action#*:}"
+  for code in "${languages[@]}"; do
+    grep -q "^Name\[$code\]=" <<<"$group" || fail "the ${action%%:*} action has no Name[$code]"
+  done
+done
+grep -qx 'Actions=fullscreen;childlock;nomusic;' "$entry" || fail "the desktop entry does not list its actions"
+
+# The man page describes every option --help lists, and no other.
+options=$(help LANGUAGE=en | sed -n 's/^  \(-h, \)\?\(--[a-z-]*\).*/\2/p' | sort)
+described=$(zcat "$root/usr/share/man/man6/porimogu.6.gz" | sed -n '/^\.SH OPTIONS/,/^\.SH /{/^\.TP/{n;p}}' \
+  | sed -n 's/^\.B[IR]\? .*\(\\-\\-[a-z\\-]*\).*/\1/p' | sed 's/\\-/-/g' | sort)
+[ -n "$options" ] && [ "$options" = "$described" ] \
+  || fail "the man page's options are not --help's: $(echo $described) against $(echo $options)"
+
 desktop-file-validate "$root/usr/share/applications/io.github.porimogu.desktop" || fail "desktop-file-validate refused the desktop entry"
 appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/io.github.porimogu.metainfo.xml" \
   || fail "appstreamcli refused the metainfo"

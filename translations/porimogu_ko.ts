@@ -100,27 +100,27 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>음악 없이 시작해요</translation>
+        <translation>음악 없이 시작합니다</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>게임 빠르기 N으로 시작해요: %1부터 %2까지, 작을수록 빨라요 (보통 %3)</translation>
+        <translation>게임 빠르기 N으로 시작합니다: %1부터 %2까지, 작을수록 빠릅니다 (보통 %3)</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>어린이 잠금: 전체 화면이고, 어른이 Ctrl+Shift+Q로 끌 때까지 계속돼요</translation>
+        <translation>어린이 잠금: 전체 화면으로, 어른이 Ctrl+Shift+Q로 끌 때까지 계속됩니다</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>
-        <translation>%1은(는) 모르는 것이라 빼고 시작해요</translation>
+        <translation>%1은(는) 모르는 옵션이라 빼고 시작합니다</translation>
     </message>
     <message>
         <source>%1 の あとに あたいが ないので、つかわずに はじめます</source>
-        <translation>%1 뒤에 값이 없어서 빼고 시작해요</translation>
+        <translation>%1 뒤에 값이 없어서 빼고 시작합니다</translation>
     </message>
     <message>
         <source>はやさ %1 は つかえません: %2 から %3 の かずです。%4 で はじめます</source>
-        <translation>빠르기 %1은(는) 쓸 수 없어요: %2부터 %3까지의 숫자예요. %4(으)로 시작해요</translation>
+        <translation>빠르기 %1은(는) 쓸 수 없어요: %2부터 %3까지의 숫자예요. %4(으)로 시작합니다</translation>
     </message>
 </context>
 <context>

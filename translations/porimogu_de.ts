@@ -372,8 +372,10 @@
         <translation>Du kannst weiterspielen!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Für Erwachsene: Diese drei Tasten zusammen drücken, dann endet das Spiel.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Für Erwachsene:
+Diese drei Tasten zusammen drücken beendet das Spiel.</translation>
     </message>
     <message>
         <source>Ctrl</source>

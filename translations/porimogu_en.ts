@@ -372,8 +372,10 @@
         <translation>You can keep playing!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>For grown-ups: press these three keys together to end the game.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>For grown-ups:
+press these three keys together to end the game.</translation>
     </message>
     <message>
         <source>Ctrl</source>

@@ -372,8 +372,10 @@
         <translation>¡Puedes seguir jugando!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Para los adultos: pulse estas tres teclas a la vez para terminar el juego.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Para los adultos:
+pulse estas tres teclas a la vez para terminar el juego.</translation>
     </message>
     <message>
         <source>Ctrl</source>

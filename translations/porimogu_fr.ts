@@ -372,8 +372,10 @@
         <translation>Tu peux continuer à jouer !</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Pour les grands : appuyez ensemble sur ces trois touches pour quitter le jeu.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Pour les grands :
+appuyez ensemble sur ces trois touches pour quitter le jeu.</translation>
     </message>
     <message>
         <source>Ctrl</source>

@@ -372,8 +372,10 @@
         <translation>Puoi continuare a giocare!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Per i grandi: premete insieme questi tre tasti per chiudere il gioco.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Per i grandi:
+premete insieme questi tre tasti per chiudere il gioco.</translation>
     </message>
     <message>
         <source>Ctrl</source>

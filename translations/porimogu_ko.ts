@@ -372,8 +372,10 @@
         <translation>계속 놀 수 있어요!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>어른께: 이 세 키를 함께 누르면 게임이 끝나요.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>어른께:
+이 세 키를 함께 누르면 게임이 끝나요.</translation>
     </message>
     <message>
         <source>Ctrl</source>

@@ -372,8 +372,10 @@
         <translation>Je kunt verder spelen!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Voor volwassenen: druk deze drie toetsen samen in om het spel te stoppen.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Voor volwassenen:
+druk deze drie toetsen samen in om het spel te stoppen.</translation>
     </message>
     <message>
         <source>Ctrl</source>

@@ -372,8 +372,10 @@
         <translation>Możesz grać dalej!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Dla dorosłych: naciśnij razem te trzy klawisze, aby zakończyć grę.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Dla dorosłych:
+naciśnij razem te trzy klawisze, aby zakończyć grę.</translation>
     </message>
     <message>
         <source>Ctrl</source>

@@ -372,8 +372,10 @@
         <translation>Você pode continuar brincando!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Para os adultos: aperte estas três teclas juntas para sair do jogo.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Para os adultos:
+aperte estas três teclas juntas para sair do jogo.</translation>
     </message>
     <message>
         <source>Ctrl</source>

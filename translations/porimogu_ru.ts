@@ -372,8 +372,10 @@
         <translation>Можно играть дальше!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Для взрослых: чтобы закончить игру, нажмите эти три клавиши вместе.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Для взрослых:
+нажмите эти три клавиши вместе — игра закончится.</translation>
     </message>
     <message>
         <source>Ctrl</source>

@@ -372,8 +372,10 @@
         <translation>Можна грати далі!</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>Для дорослих: щоб завершити гру, натисніть ці три клавіші разом.</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>Для дорослих:
+щоб завершити гру, натисніть ці три клавіші разом.</translation>
     </message>
     <message>
         <source>Ctrl</source>

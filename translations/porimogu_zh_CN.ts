@@ -372,8 +372,10 @@
         <translation>还可以接着玩哦！</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>给大人：同时按下这三个键，就能结束游戏。</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>给大人：
+同时按下这三个键，就能结束游戏。</translation>
     </message>
     <message>
         <source>Ctrl</source>

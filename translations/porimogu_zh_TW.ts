@@ -372,8 +372,10 @@
         <translation>還可以接著玩喔！</translation>
     </message>
     <message>
-        <source>おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
-        <translation>給大人：同時按下這三個鍵，就能結束遊戲。</translation>
+        <source>おとなの かたへ：
+この 3つの キーを いっしょに おすと、ゲームが おわります。</source>
+        <translation>給大人：
+同時按下這三個鍵，就能結束遊戲。</translation>
     </message>
     <message>
         <source>Ctrl</source>

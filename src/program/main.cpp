@@ -124,6 +124,7 @@ int main(int argc, char** argv)
         porimogu::TopDlg = new porimogu::TTopDlg(&form);
         form.SetDialogs(porimogu::AboutBox, porimogu::HelpBox, porimogu::TopDlg);
         oneGame.BringToFrontOnRequest([&form] { return form.windowHandle(); });
+        form.SetChildLock(line.childLock);
         if (line.noMusic)
             form.StartWithoutMusic();
         if (line.speed) {

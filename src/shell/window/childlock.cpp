@@ -95,11 +95,11 @@ public:
         child->setFont(FormFont(26, true));
         column->addWidget(child);
         auto* grownUp = new QLabel(Text(QT_TRANSLATE_NOOP(
-            "porimogu::ChildLock", "おとなの かたへ： この 3つの キーを いっしょに おすと、ゲームが おわります。")), this);
+            "porimogu::ChildLock", "おとなの かたへ：\nこの 3つの キーを いっしょに おすと、ゲームが おわります。")), this);
         grownUp->setObjectName(QStringLiteral("ForTheGrownUp"));
         grownUp->setFont(FormFont(15));
         grownUp->setWordWrap(true);
-        grownUp->setMinimumWidth(340);
+        grownUp->setMinimumWidth(420);
         column->addWidget(grownUp);
 
         auto* keys = new QHBoxLayout;

@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Ohne Musik starten</translation>
+        <translation>Ohne Musik starten.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Mit Spieltempo N starten: %1 bis %2, kleiner ist schneller (normal %3)</translation>
+        <translation>Mit Spieltempo N starten: %1 bis %2, kleiner ist schneller (normal %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Kindersicherung: Vollbild, und das Spiel läuft, bis ein Erwachsener es mit Strg+Umschalt+Q beendet</translation>
+        <translation>Kindersicherung: Vollbild, und das Spiel läuft, bis ein Erwachsener es mit Strg+Umschalt+Q beendet.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Start without music</translation>
+        <translation>Start without music.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Start at game speed N: %1 to %2, smaller is faster (usually %3)</translation>
+        <translation>Start at game speed N: %1 to %2, smaller is faster (usually %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Child lock: full screen, and the game goes on until a grown-up ends it with Ctrl+Shift+Q</translation>
+        <translation>Child lock: full screen, and the game goes on until a grown-up ends it with Ctrl+Shift+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

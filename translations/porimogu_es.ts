@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Empezar sin música</translation>
+        <translation>Empezar sin música.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Empezar con la velocidad N: de %1 a %2, menos es más rápido (normal %3)</translation>
+        <translation>Empezar con la velocidad N: de %1 a %2, menos es más rápido (normal %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Bloqueo infantil: pantalla completa, y el juego sigue hasta que un adulto lo cierra con Ctrl+Mayús+Q</translation>
+        <translation>Bloqueo infantil: pantalla completa, y el juego sigue hasta que un adulto lo cierra con Ctrl+Mayús+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Commencer sans musique</translation>
+        <translation>Commencer sans musique.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Commencer à la vitesse N : de %1 à %2, plus petit est plus rapide (d’habitude %3)</translation>
+        <translation>Commencer à la vitesse N : de %1 à %2, plus petit est plus rapide (d’habitude %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Verrou enfant : plein écran, et le jeu continue jusqu’à ce qu’un adulte le ferme avec Ctrl+Maj+Q</translation>
+        <translation>Verrou enfant : plein écran, et le jeu continue jusqu’à ce qu’un adulte le ferme avec Ctrl+Maj+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

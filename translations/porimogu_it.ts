@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Inizia senza musica</translation>
+        <translation>Inizia senza musica.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Inizia con la velocità N: da %1 a %2, più piccolo è più veloce (di solito %3)</translation>
+        <translation>Inizia con la velocità N: da %1 a %2, più piccolo è più veloce (di solito %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Blocco bambini: schermo intero, e il gioco continua finché un adulto lo chiude con Ctrl+Maiusc+Q</translation>
+        <translation>Blocco bambini: schermo intero, e il gioco continua finché un adulto lo chiude con Ctrl+Maiusc+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Beginnen zonder muziek</translation>
+        <translation>Beginnen zonder muziek.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Beginnen met snelheid N: %1 tot %2, kleiner is sneller (gewoon %3)</translation>
+        <translation>Beginnen met snelheid N: %1 tot %2, kleiner is sneller (gewoon %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Kinderslot: volledig scherm, en het spel gaat door tot een volwassene het stopt met Ctrl+Shift+Q</translation>
+        <translation>Kinderslot: volledig scherm, en het spel gaat door tot een volwassene het stopt met Ctrl+Shift+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Zacznij bez muzyki</translation>
+        <translation>Zacznij bez muzyki.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Zacznij z prędkością N: od %1 do %2, mniej to szybciej (zwykle %3)</translation>
+        <translation>Zacznij z prędkością N: od %1 do %2, mniej to szybciej (zwykle %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Blokada dziecięca: pełny ekran, a gra trwa, aż dorosły zamknie ją klawiszami Ctrl+Shift+Q</translation>
+        <translation>Blokada dziecięca: pełny ekran, a gra trwa, aż dorosły zamknie ją klawiszami Ctrl+Shift+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Começar sem música</translation>
+        <translation>Começar sem música.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Começar na velocidade N: de %1 a %2, menor é mais rápido (normal %3)</translation>
+        <translation>Começar na velocidade N: de %1 a %2, menor é mais rápido (normal %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Trava infantil: tela cheia, e o jogo continua até um adulto fechar com Ctrl+Shift+Q</translation>
+        <translation>Trava infantil: tela cheia, e o jogo continua até um adulto fechar com Ctrl+Shift+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

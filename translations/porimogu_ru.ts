@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>おんがくなしで はじめます</source>
-        <translation>Начать без музыки</translation>
+        <translation>Начать без музыки.</translation>
     </message>
     <message>
         <source>ゲームの はやさ N で はじめます: %1 から %2、ちいさいほど はやい (ふつうは %3)</source>
-        <translation>Начать со скоростью N: от %1 до %2, меньше — быстрее (обычно %3)</translation>
+        <translation>Начать со скоростью N: от %1 до %2, меньше — быстрее (обычно %3).</translation>
     </message>
     <message>
         <source>こどもロック: ぜんがめんで、おとなが Ctrl+Shift+Q で おわるまで つづきます</source>
-        <translation>Детский замок: полный экран, и игра идёт, пока взрослый не закроет её клавишами Ctrl+Shift+Q</translation>
+        <translation>Детский замок: полный экран, и игра идёт, пока взрослый не закроет её клавишами Ctrl+Shift+Q.</translation>
     </message>
     <message>
         <source>%1 は わからないので、つかわずに はじめます</source>

@@ -83,6 +83,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    // Which window system the game went to: X11 (also through XWayland) or Wayland itself.
+    porimogu::Trace("platform", QGuiApplication::platformName());
     // Read again now that the toolkit has taken its own options (-platform, -style ...) out.
     line = porimogu::ReadCommandLine(QCoreApplication::arguments());
     const porimogu::StartLanguage start = porimogu::InstallStartLanguage(line.language);

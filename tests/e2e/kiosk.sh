@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# A classroom kiosk: the game as a teacher starts it from a login, through its launcher,
+# `cage -- porimogu --child-lock`, on a headless cage of the test's own. cage starts
+# XWayland for its clients and the launcher then takes X11, so the game runs through
+# XWayland; it starts in full screen at the largest whole factor the output allows,
+# draws its field, and ends with status 0 when the session asks it to, after which cage
+# ends too.
+#
+# What this cannot do: press keys or hold the pointer. This cage takes input only from
+# real devices (none on a headless output), knows neither virtual keyboards nor virtual
+# pointers, and its XWayland lets no test tool's keys through; the lock's keys and the
+# pointer are held by the in-process tests and by the X11 rows (fullscreen, window).
+source "$(dirname "$0")/lib.sh"
+launcher_in=$(dirname "$0")/../../packaging/porimogu.in
+plugin=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqxcb.so' 2>/dev/null | head -n 1)
+if ! command -v cage >/dev/null || ! command -v Xwayland >/dev/null || ! command -v grim >/dev/null || [ -z "$plugin" ]; then
+  echo "SKIP: cage, Xwayland (cage starts it for every client) or grim is not installed"
+  exit 77
+fi
+# cage will not run as root: as root, the compositor and the game run as user nobody.
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  if ! "${as_user[@]}" test -x "$E2E_GAME" 2>/dev/null; then
+    echo "SKIP: run as root, and user nobody cannot reach the game in $(dirname "$E2E_GAME")"
+    exit 77
+  fi
+  chmod 711 "$E2E_TMP"
+fi
+export SDL_AUDIODRIVER=dummy
+
+# The launcher as it is installed, pointing at the built game and the built assets; the
+# player's folder is made by it under a data folder of the test's own.
+launcher=$E2E_TMP/porimogu
+sed -e "s|@PORIMOGU_BINARY@|$(realpath "$E2E_GAME")|" -e "s|@PORIMOGU_DATA_DIR@|$(realpath "$E2E_ASSETS")|" "$launcher_in" >"$launcher"
+chmod 755 "$launcher"
+run=$E2E_TMP/run
+data=$E2E_TMP/data
+mkdir -p "$run" "$data"
+chmod 700 "$run"
+[ ${#as_user[@]} -eq 0 ] || chown nobody:nogroup "$run" "$data"
+
+new_log
+(cd "$data" && exec "${as_user[@]}" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+   XDG_RUNTIME_DIR="$run" XDG_DATA_HOME="$data" HOME="$data" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+   PULSE_SERVER="$E2E_PULSE_SERVER" PORIMOGU_TRACE=1 cage -- "$launcher" --child-lock >"$E2E_LOG" 2>&1) &
+E2E_PID=$!   # cage: it lives as long as the game does
+trap 'kill "$E2E_PID" 2>/dev/null || true; wait "$E2E_PID" 2>/dev/null || true; E2E_PID=""; e2e_cleanup' EXIT
+
+rule "under cage the game runs through XWayland, locked, in full screen"
+wait_trace 'platform' 20
+[ "$E2E_LINE" = 'porimogu-trace: platform xcb' ] || fail "the game did not go to XWayland: $E2E_LINE"
+wait_trace 'lock on' 20
+wait_trace 'window MainForm shown' 20
+expect_said fullscreen 'on [0-9]+$' 20
+shot=$E2E_TMP/kiosk.png
+for _ in $(seq 40); do
+  "${as_user[@]}" env XDG_RUNTIME_DIR="$run" WAYLAND_DISPLAY=wayland-0 grim - >"$shot" 2>/dev/null && break
+  sleep 0.25
+done
+read -r width height < <(identify -format '%w %h\n' "$shot")
+# The client area is 632 x 486; the largest whole factor that fits the output.
+k=$(( width / 632 < height / 486 ? width / 632 : height / 486 ))
+[ "$k" -ge 1 ] || k=1
+expect_said fullscreen "on $k\$" 5
+echo "full screen under cage: output ${width}x$height, factor $(last_said fullscreen)"
+
+rule "under cage the field is drawn"
+# The headless output keeps parts of the window's first frame under later ones, so the
+# picture is not measured for its place, only for the field being there.
+floor=0
+for _ in $(seq 40); do
+  "${as_user[@]}" env XDG_RUNTIME_DIR="$run" WAYLAND_DISPLAY=wayland-0 grim - >"$shot" 2>/dev/null || true
+  floor=$("$E2E_PROBE" count "$shot" "$E2E_ASSETS/game.bmp" 1 || echo 0)
+  [ "$floor" -gt 300 ] && break
+  sleep 0.25
+done
+[ "$floor" -gt 300 ] || fail "the field was not drawn under cage ($floor floor tiles seen)"
+state_is waiting || fail "the game is $(game_state), not waiting"
+echo "keyboard under cage: grab $(last_said grab)"
+
+rule "the session's end ends the game with status 0, and cage with it"
+game=$(ps -o pid=,comm= --ppid "$E2E_PID" | awk '$2 == "porimogu" { print $1 }' | head -n 1)
+[ -n "$game" ] || fail "no game runs under cage"
+kill -TERM "$game"
+for _ in $(seq 100); do
+  kill -0 "$E2E_PID" 2>/dev/null || break
+  sleep 0.05
+done
+! kill -0 "$E2E_PID" 2>/dev/null || fail "cage did not end within 5 seconds of the game's end"
+E2E_PID=""
+grep -qx 'porimogu-trace: end 0' "$E2E_LOG" || fail "the game did not come to its end after SIGTERM"
+echo "e2e kiosk: 0 failed"

@@ -249,6 +249,16 @@ TEST_F(MenuCommands, UnderTheChildLockOnlyCtrlShiftQEndsTheGameAndTheOtherWaysSh
     EXPECT_TRUE(stoodStill);
     EXPECT_TRUE(form_->Timer1->isActive() && form_->Timer2->isActive());
 
+    // Full screen, once there, comes back when the window system takes it away.
+    MakeForm();
+    form_->SetChildLock(true);
+    form_->SetFullScreen(true);
+    form_->setWindowState(Qt::WindowMaximized);
+    ASSERT_FALSE(form_->isFullScreen());
+    for (int i = 0; i < 10 && !form_->isFullScreen(); ++i)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(form_->isFullScreen());
+
     // Ctrl+Shift+Q ends the game, in the box as in the game's window.
     for (bool inBox : {false, true}) {
         SCOPED_TRACE(inBox);

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -235,6 +236,17 @@ bool ChildLock::eventFilter(QObject* watched, QEvent* event)
         else if (widget == &form_)
             UpdateGrabLater();
         break;
+    case QEvent::WindowStateChange:
+        // Full screen, once there, stays when the window system takes it away too: a
+        // kiosk compositor that makes every window maximized, a window manager's key.
+        // (The event's old state is not told truly on every platform.)
+        if (widget == &form_) {
+            if (form_.isFullScreen())
+                keepFullScreen_ = true;
+            else if (keepFullScreen_)
+                KeepFullScreen();
+        }
+        break;
     case QEvent::Hide:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
@@ -245,6 +257,22 @@ bool ChildLock::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
+}
+
+void ChildLock::KeepFullScreen()
+{
+    if (std::exchange(fullScreenQueued_, true))
+        return;
+    // A window system that keeps taking it away is asked once a second, not in a race.
+    const qint64 wait = fullScreenAsked_.isValid() ? std::max<qint64>(0, 1000 - fullScreenAsked_.elapsed()) : 0;
+    QTimer::singleShot(wait, this, [this] {
+        fullScreenQueued_ = false;
+        if (ended_ || form_.isFullScreen() || !form_.isVisible())
+            return;
+        fullScreenAsked_.start();
+        Trace("lock", QStringLiteral("full screen again"));
+        form_.SetFullScreen(true);
+    });
 }
 
 void ChildLock::UpdateGrab()

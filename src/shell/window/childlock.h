@@ -5,6 +5,7 @@
 // goes on; Ctrl+Shift+Q ends it, and so does the end of the session. On X11 the window
 // holds the keyboard while it is active, so that the window manager's own keys (Alt+Tab,
 // the Super key) lead nowhere; it lets go while a window of the game's own is open.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -44,12 +45,17 @@ private:
     void UpdateGrabLater();
     void SetGrab(bool on);
     bool TakeKey(const QKeyEvent& key, bool inBox);
+    // Asks for full screen again, at most once a second.
+    void KeepFullScreen();
 
     TMainForm& form_;
     QPointer<QDialog> box_;
     bool ended_ = false;
     bool grabbing_ = false;
     bool updateQueued_ = false;
+    bool keepFullScreen_ = false;
+    bool fullScreenQueued_ = false;
+    QElapsedTimer fullScreenAsked_;
 };
 
 } // namespace porimogu

@@ -5,6 +5,7 @@
 // goes on; Ctrl+Shift+Q ends it, and so does the end of the session. On X11 the window
 // holds the keyboard while it is active, so that the window manager's own keys (Alt+Tab,
 // the Super key) lead nowhere; it lets go while a window of the game's own is open.
+// Full screen, once there, is asked for again when the window system takes it away.
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>

@@ -38,6 +38,7 @@ start_wayland() {
 rule "on Wayland the game draws its field"
 new_game_dir
 start_wayland
+wait_trace 'platform wayland' 20
 wait_trace 'window MainForm shown' 20
 
 # The compositor's own screenshots (allowed by --debug) show the field once it is drawn.

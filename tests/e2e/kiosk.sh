@@ -5,7 +5,8 @@
 # XWayland; it starts in full screen at the largest whole factor the output allows,
 # draws its field, and the lock holds: Escape while waiting ends nothing, the keys and
 # the pointer play, Ctrl+Shift+Q ends the game with status 0 and cage with it, and so
-# does the end of the session.
+# does the end of the session. Run on Wayland itself (the player's choice), the game
+# gets a maximized window from cage, and the lock takes full screen back.
 #
 # The keys and the pointer go in through XWayland's test input (xdotool): this cage
 # knows neither virtual keyboards nor virtual pointers, and a headless output has no
@@ -41,14 +42,15 @@ mkdir -p "$run" "$data"
 chmod 700 "$run"
 [ ${#as_user[@]} -eq 0 ] || chown nobody:nogroup "$run" "$data"
 
-# start_kiosk: cage with the launcher in it, as the teacher starts it; E2E_PID is cage,
-# which lives as long as the game does, and $xdisplay the XWayland display it made.
+# start_kiosk [NAME=VALUE...]: cage with the launcher in it, as the teacher starts it, in
+# an environment with those variables; E2E_PID is cage, which lives as long as the game
+# does, and $xdisplay the XWayland display it made.
 start_kiosk() {
   new_log
   rm -f "$run/display"
   (cd "$data" && exec "${as_user[@]}" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
      XDG_RUNTIME_DIR="$run" XDG_DATA_HOME="$data" HOME="$data" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
-     PULSE_SERVER="$E2E_PULSE_SERVER" PORIMOGU_TRACE=1 \
+     PULSE_SERVER="$E2E_PULSE_SERVER" PORIMOGU_TRACE=1 "$@" \
      cage -- sh -c 'echo "$DISPLAY" >"$0"; exec "$@"' "$run/display" "$launcher" --child-lock >"$E2E_LOG" 2>&1) &
   E2E_PID=$!
   wait_trace 'platform' 20
@@ -123,9 +125,19 @@ x key ctrl+shift+q
 wait_trace 'end 0' 5
 cage_ends || fail "cage did not end within 5 seconds of the game's end"
 
+rule "on Wayland itself cage makes the window maximized, and the lock takes full screen back"
+start_kiosk QT_QPA_PLATFORM=wayland
+[ "$E2E_LINE" = 'porimogu-trace: platform wayland' ] || fail "the game did not go to Wayland: $E2E_LINE"
+wait_trace 'lock full screen again' 20
+# Taken back, it stays: the same full screen twice, a second apart.
+for _ in $(seq 10); do
+  full=$(last_said fullscreen)
+  sleep 1
+  [ "$full" = "on $k" ] && [ "$(last_said fullscreen)" = "on $k" ] && break
+done
+[ "$(last_said fullscreen)" = "on $k" ] || fail "full screen on Wayland is \"$(last_said fullscreen)\", not \"on $k\""
+
 rule "the session's end ends the locked game with status 0, and cage with it"
-start_kiosk
-wait_trace 'window MainForm shown' 20
 game=$(ps -o pid=,comm= --ppid "$E2E_PID" | awk '$2 == "porimogu" { print $1 }' | head -n 1)
 [ -n "$game" ] || fail "no game runs under cage"
 kill -TERM "$game"

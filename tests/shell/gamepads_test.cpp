@@ -401,6 +401,7 @@ TEST_F(GamePadTest, UnderTheChildLockTheSecondEscapeShowsTheLockBoxAndTheGameWai
         Poll();
         pad.Button(SDL_CONTROLLER_BUTTON_B, false);
         Poll();
+        EXPECT_TRUE(form_->QuitHint->isHidden()) << "no quit hint under the lock, press " << press;
     }
     QString seen;
     QTimer::singleShot(0, [&] {

@@ -229,7 +229,8 @@ void TMainForm::PollPads(qint64 nowMs)
     if (!padBridge_)
         return;
     Guarded([&] { padBridge_->Poll(nowMs); });
-    QuitHint->setVisible(padBridge_->QuitHintShown(nowMs));
+    // Under the child lock no press quits, so nothing says "press again to quit".
+    QuitHint->setVisible(!lock_ && padBridge_->QuitHintShown(nowMs));
 }
 
 void TMainForm::FormCreate()

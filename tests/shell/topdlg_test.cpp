@@ -8,6 +8,7 @@
 #include "dialogs/topdlg.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -281,4 +282,21 @@ TEST_F(TopDlg, OkSortsTheFileAsItIsNowSoALineWrittenMeanwhileStays)
                                  QStringLiteral("Tops.dat を Tops.dat.bad という なまえで のこして、せいせきを はじめから つけなおしますか?")}));
     EXPECT_EQ(ReadAll("Tops.dat.bad"), huge);
     EXPECT_EQ(ReadAll("Tops.dat"), FileOf(DefaultScoreLines()));
+}
+
+TEST_F(TopDlg, ADateWiderThanItsColumnShowsToItsLastDigit)
+{
+    // A four-digit year, as many desktops write the date, and the last digit alone differs.
+    const auto dateCell = [this](const QString& date) {
+        dlg_.SGrid->SetCells(3, 1, date);
+        const QImage shot = dlg_.SGrid->grab().toImage();
+        const int left = dlg_.SGrid->contentsRect().left() + dlg_.SGrid->ColWidth(0) + dlg_.SGrid->ColWidth(1)
+            + dlg_.SGrid->ColWidth(2);
+        return shot.copy(left, dlg_.SGrid->contentsRect().top() + dlg_.SGrid->RowHeight(0), dlg_.SGrid->ColWidth(3),
+                         dlg_.SGrid->RowHeight(1));
+    };
+    ASSERT_GT(dlg_.SGrid->fontMetrics().horizontalAdvance(QStringLiteral("2026/12/09")), dlg_.SGrid->ColWidth(3) - 2)
+        << "the date fits here without being drawn narrower";
+    EXPECT_NE(dateCell(QStringLiteral("2026/12/08")), dateCell(QStringLiteral("2026/12/09")));
+    EXPECT_NE(dateCell(QStringLiteral("09.12.2026")), dateCell(QStringLiteral("09.12.2027")));
 }

@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+
 namespace porimogu {
 
 namespace {
@@ -118,8 +120,20 @@ void TStringGrid::paintEvent(QPaintEvent* event)
                 painter.save();
                 painter.setClipRect(cell.intersected(client));
                 painter.setPen(palette().color(fixed ? QPalette::ButtonText : QPalette::Text));
-                painter.drawText(cell.adjusted(kCellInset, 0, 0, 0),
-                                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+                // A text wider than its cell (a date with a four-digit year, a name in wide
+                // letters) is drawn narrower instead of cut off, so that its last digit or
+                // letter still shows; a text that fits is drawn as it is.
+                const QRect room = cell.intersected(client).adjusted(kCellInset, 0, -1, 0);
+                const int advance = painter.fontMetrics().horizontalAdvance(text);
+                if (advance > room.width() && room.width() > 0) {
+                    painter.translate(room.left(), 0);
+                    painter.scale(std::max(0.6, qreal(room.width()) / advance), 1.0);
+                    painter.drawText(QRect(0, room.top(), advance, room.height()),
+                                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+                } else {
+                    painter.drawText(cell.adjusted(kCellInset, 0, 0, 0),
+                                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+                }
                 painter.restore();
             }
             x += width;

@@ -16,7 +16,8 @@ namespace porimogu {
 
 // A table of text cells with fixed (header) rows and columns painted on the button
 // face, the others on the window colour. No grid lines, no scroll bars: cells that do
-// not fit the client area are clipped. Text stands 2 pixels in from the cell's left.
+// not fit the client area are clipped. Text stands 2 pixels in from the cell's left; a
+// text wider than its cell is drawn narrower to fit it.
 class TStringGrid : public QFrame {
     Q_OBJECT
 public:

@@ -159,6 +159,21 @@
     </message>
 </context>
 <context>
+    <name>Display</name>
+    <message>
+        <source>デスクトップから はじめるか、DISPLAY に うごいている X サーバーを いれてください。</source>
+        <translation>Starte das Spiel auf dem Desktop oder setze DISPLAY auf einen laufenden X-Server.</translation>
+    </message>
+    <message>
+        <source>X の がめんが ありません (DISPLAY が ありません)。</source>
+        <translation>Es gibt keine X-Anzeige (DISPLAY ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>X の がめん &quot;%1&quot; が ひらけません。</source>
+        <translation>Die X-Anzeige &quot;%1&quot; lässt sich nicht öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>不明なエラー</source>

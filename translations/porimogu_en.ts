@@ -159,6 +159,21 @@
     </message>
 </context>
 <context>
+    <name>Display</name>
+    <message>
+        <source>デスクトップから はじめるか、DISPLAY に うごいている X サーバーを いれてください。</source>
+        <translation>Start the game from a desktop session, or set DISPLAY to a running X server.</translation>
+    </message>
+    <message>
+        <source>X の がめんが ありません (DISPLAY が ありません)。</source>
+        <translation>There is no X display (DISPLAY is not set).</translation>
+    </message>
+    <message>
+        <source>X の がめん &quot;%1&quot; が ひらけません。</source>
+        <translation>Cannot open the X display &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>不明なエラー</source>

@@ -159,6 +159,21 @@
     </message>
 </context>
 <context>
+    <name>Display</name>
+    <message>
+        <source>デスクトップから はじめるか、DISPLAY に うごいている X サーバーを いれてください。</source>
+        <translation>Inicia el juego desde el escritorio o pon en DISPLAY un servidor X que funcione.</translation>
+    </message>
+    <message>
+        <source>X の がめんが ありません (DISPLAY が ありません)。</source>
+        <translation>No hay pantalla X (DISPLAY no está puesto).</translation>
+    </message>
+    <message>
+        <source>X の がめん &quot;%1&quot; が ひらけません。</source>
+        <translation>No se puede abrir la pantalla X &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>不明なエラー</source>

@@ -159,6 +159,21 @@
     </message>
 </context>
 <context>
+    <name>Display</name>
+    <message>
+        <source>デスクトップから はじめるか、DISPLAY に うごいている X サーバーを いれてください。</source>
+        <translation>Lance le jeu depuis le bureau, ou mets dans DISPLAY un serveur X qui tourne.</translation>
+    </message>
+    <message>
+        <source>X の がめんが ありません (DISPLAY が ありません)。</source>
+        <translation>Il n’y a pas d’écran X (DISPLAY n’est pas défini).</translation>
+    </message>
+    <message>
+        <source>X の がめん &quot;%1&quot; が ひらけません。</source>
+        <translation>Impossible d’ouvrir l’écran X « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>不明なエラー</source>

@@ -159,6 +159,21 @@
     </message>
 </context>
 <context>
+    <name>Display</name>
+    <message>
+        <source>デスクトップから はじめるか、DISPLAY に うごいている X サーバーを いれてください。</source>
+        <translation>Avvia il gioco dal desktop, oppure imposta DISPLAY su un server X attivo.</translation>
+    </message>
+    <message>
+        <source>X の がめんが ありません (DISPLAY が ありません)。</source>
+        <translation>Non c’è uno schermo X (DISPLAY non è impostato).</translation>
+    </message>
+    <message>
+        <source>X の がめん &quot;%1&quot; が ひらけません。</source>
+        <translation>Non riesco ad aprire lo schermo X &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>不明なエラー</source>

@@ -72,14 +72,17 @@ int main(int argc, char** argv)
     }
 
     // Without a desktop to open on, say so plainly instead of letting the toolkit abort.
-    if (const QString problem = porimogu::DisplayProblem(); !problem.isEmpty()) {
+    if (const porimogu::DisplayCheck check = porimogu::CheckDisplay();
+        check.trouble != porimogu::DisplayCheck::Trouble::None) {
+        QCoreApplication app(argc, argv);
         if (line.ask == porimogu::CommandLine::Ask::LaunchError) {
             // The launcher's reason is not lost with the box it cannot show.
-            QCoreApplication app(argc, argv);
             porimogu::InstallStartLanguage(QString());
             Complain({porimogu::LaunchErrorText(line).replace(QLatin1Char('\n'), QLatin1String(": "))});
+        } else {
+            Complain({porimogu::InstallStartLanguage(line.language).complaint});
         }
-        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", porimogu::DisplayProblemText(check).toLocal8Bit().constData());
         return 1;
     }
     QApplication app(argc, argv);

@@ -5,23 +5,25 @@
 source "$(dirname "$0")/lib.sh"
 new_game_dir
 
-# expect_refusal LABEL NAMED ENV...: the game, run with ENV, ends at once with one clear
-# line that holds NAMED.
+# expect_refusal LABEL NAMED ADVICE ENV...: the game, run with ENV, ends at once with one
+# clear line that holds NAMED and says what to do (ADVICE), in the player's language.
 expect_refusal() {
-  local label=$1 named=$2 status=0
-  shift 2
+  local label=$1 named=$2 advice=$3 status=0
+  shift 3
   (cd "$game" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" timeout 20 "$E2E_GAME") \
     >"$E2E_TMP/out" 2>"$E2E_TMP/err" || status=$?
   [ "$status" -eq 1 ] || fail "$label: exit status $status, expected 1 ($(cat "$E2E_TMP/err"))"
   [ "$(wc -l <"$E2E_TMP/err")" -eq 1 ] || fail "$label: expected one line, got: $(cat "$E2E_TMP/err")"
   grep -qF "$named" "$E2E_TMP/err" || fail "$label: the line does not name the display: $(cat "$E2E_TMP/err")"
-  grep -q 'set DISPLAY' "$E2E_TMP/err" || fail "$label: the line does not say what to do"
+  grep -qF "$advice" "$E2E_TMP/err" || fail "$label: the line does not say what to do: $(cat "$E2E_TMP/err")"
   echo "$label: $(cat "$E2E_TMP/err")"
 }
-rule "without a display the game says so in one line and ends with status 1"
-expect_refusal "DISPLAY unset" 'DISPLAY is not set'
-expect_refusal "DISPLAY=:99999" ':99999' DISPLAY=:99999
-expect_refusal "xcb chosen, DISPLAY=:99999" ':99999' QT_QPA_PLATFORM=xcb DISPLAY=:99999
+rule "without a display the game says so in one line, in the player's language, and ends with status 1"
+expect_refusal "DISPLAY unset" 'DISPLAY is not set' 'set DISPLAY' LANGUAGE=en
+expect_refusal "DISPLAY=:99999" '":99999"' 'set DISPLAY' LANGUAGE=en DISPLAY=:99999
+expect_refusal "xcb chosen, DISPLAY=:99999" ':99999' 'set DISPLAY' LANGUAGE=en QT_QPA_PLATFORM=xcb DISPLAY=:99999
+expect_refusal "DISPLAY unset, in Japanese" 'DISPLAY が ありません' 'DISPLAY に うごいている' LANGUAGE= LANG=C
+expect_refusal "DISPLAY unset, in German" 'DISPLAY ist nicht gesetzt' 'setze DISPLAY' LANGUAGE=de
 
 # --help and --version: printed on standard output with status 0, whatever else is on
 # the command line, and nothing on standard error.

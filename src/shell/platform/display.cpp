@@ -1,6 +1,7 @@
 #include "platform/display.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QtGlobal>
 #include <QtGui/qguiapplication_platform.h>
@@ -14,7 +15,7 @@
 
 namespace porimogu {
 
-QString DisplayProblem()
+DisplayCheck CheckDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
@@ -22,16 +23,35 @@ QString DisplayProblem()
     if (platform.isEmpty() && !qgetenv("WAYLAND_DISPLAY").isEmpty())
         return {};
     const QByteArray display = qgetenv("DISPLAY");
-    const QString advice = QStringLiteral("Start the game from a desktop session, or set DISPLAY to a running X server.");
     if (display.isEmpty())
-        return QStringLiteral("porimogu: there is no X display (DISPLAY is not set). ") + advice;
+        return {DisplayCheck::Trouble::NotSet, {}};
     xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
     const bool failed = xcb_connection_has_error(connection) != 0;
     xcb_disconnect(connection);
     if (failed)
-        return QStringLiteral("porimogu: cannot open the X display \"%1\". ").arg(QString::fromLocal8Bit(display))
-            + advice;
+        return {DisplayCheck::Trouble::CannotOpen, QString::fromLocal8Bit(display)};
     return {};
+}
+
+QString DisplayProblemText(const DisplayCheck& check)
+{
+    const auto said = [](const char* text) { return QCoreApplication::translate("Display", text); };
+    const QString advice = said(QT_TRANSLATE_NOOP("Display", "デスクトップから はじめるか、DISPLAY に うごいている "
+                                                             "X サーバーを いれてください。"));
+    QString trouble;
+    switch (check.trouble) {
+    case DisplayCheck::Trouble::None:
+        return {};
+    case DisplayCheck::Trouble::NotSet:
+        trouble = said(QT_TRANSLATE_NOOP("Display", "X の がめんが ありません (DISPLAY が ありません)。"));
+        break;
+    case DisplayCheck::Trouble::CannotOpen:
+        trouble = said(QT_TRANSLATE_NOOP("Display", "X の がめん \"%1\" が ひらけません。")).arg(check.display);
+        break;
+    }
+    // A full-width full stop needs no blank after it.
+    const bool wide = trouble.endsWith(u'。') || trouble.endsWith(u'）');
+    return QStringLiteral("porimogu: ") + trouble + (wide ? QString() : QStringLiteral(" ")) + advice;
 }
 
 namespace {
